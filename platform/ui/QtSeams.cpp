@@ -1,0 +1,86 @@
+#include "platform/ui/QtSeams.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace talvo {
+namespace {
+
+QMessageBox::Icon toQt(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQt(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::OK:
+        return QMessageBox::Ok;
+    case MessageButtons::OKCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+MessageAnswer QtMessageSeam::ask(const MessageRequest& request)
+{
+    // A box without a title shows the program's name, as the platform did.
+    const QString title = request.title.isEmpty() ? QApplication::applicationName() : request.title;
+    QMessageBox box(toQt(request.icon), title, request.text, toQt(request.buttons), QApplication::activeWindow());
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::OK;
+    }
+}
+
+std::optional<QString> QtFileDialogSeam::ask(const FileDialogRequest& request)
+{
+    QWidget* parent = QApplication::activeWindow();
+    QString name;
+    if (request.mode == FileDialogRequest::Mode::Open) {
+        name = QFileDialog::getOpenFileName(parent, request.title, request.defaultName, request.filter);
+    } else {
+        const QFileDialog::Options options =
+            request.overwritePrompt ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
+        name = QFileDialog::getSaveFileName(parent, request.title, request.defaultName, request.filter, nullptr,
+                                            options);
+    }
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+void InstallQtSeams()
+{
+    static QtMessageSeam messages;
+    static QtFileDialogSeam files;
+    SetMessageSeam(&messages);
+    SetFileDialogSeam(&files);
+}
+
+} // namespace talvo

@@ -1,0 +1,148 @@
+#include "platform/core/BoundedArray.h"
+#include "platform/core/Rounding.h"
+#include "platform/core/Seams.h"
+#include "platform/core/TempFolder.h"
+#include "platform/core/Twips.h"
+#include "tests/support/RecordingSeams.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+using namespace talvo;
+
+namespace {
+
+TEST(Rounding, HalfGoesToEvenNeighbour)
+{
+    const std::pair<double, double> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},   {3.5, 4},   {-0.5, -0},
+                                               {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {1234.5, 1234},
+                                               {1235.5, 1236}, {-7.2, -7}, {0, 0}};
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(RoundHalfEven(value), expected) << value;
+    EXPECT_DOUBLE_EQ(RoundHalfEven(0.125, 2), 0.12);
+    EXPECT_DOUBLE_EQ(RoundHalfEven(0.375, 2), 0.38);
+    EXPECT_DOUBLE_EQ(RoundHalfEven(1.23456, 2), 1.23);
+    EXPECT_DOUBLE_EQ(RoundHalfEven(-1.23756, 2), -1.24);
+}
+
+TEST(Twips, FifteenToAPixel)
+{
+    static_assert(TwipsToPixels(5535) == 369);
+    static_assert(TwipsToPixels(400) == 27);
+    static_assert(TwipsToPixels(120) == 8);
+    static_assert(PixelsToTwips(27) == 405);
+    EXPECT_EQ(TwipsToPixels(7), 0);
+    EXPECT_EQ(TwipsToPixels(8), 1);
+    EXPECT_EQ(TwipsToPixels(-30), -2);
+}
+
+// Sets or clears environment variables for one test and restores them afterwards.
+class ScopedEnvironment
+{
+public:
+    void set(const char* name, std::optional<std::string> value)
+    {
+        const char* old = std::getenv(name);
+        saved_.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
+        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+    }
+    ~ScopedEnvironment()
+    {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
+            it->second ? setenv(it->first, it->second->c_str(), 1) : unsetenv(it->first);
+    }
+
+private:
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
+
+TEST(TempFolder, TempFirstThenFallbacksNeverEmpty)
+{
+    ScopedEnvironment env;
+    env.set("TEMP", "/work/temp/");
+    env.set("TMP", "/other");
+    EXPECT_EQ(TempFolderFromEnvironment(), QStringLiteral("/work/temp"));
+
+    env.set("TEMP", std::nullopt);
+    EXPECT_EQ(TempFolderFromEnvironment(), QStringLiteral("/other"));
+
+    env.set("TMP", std::nullopt);
+    env.set("TMPDIR", "/var/tmp");
+    EXPECT_EQ(TempFolderFromEnvironment(), QStringLiteral("/var/tmp"));
+
+    env.set("TMPDIR", std::nullopt);
+    const QString fallback = TempFolderFromEnvironment();
+    EXPECT_FALSE(fallback.isEmpty());
+    EXPECT_TRUE(QDir(fallback).exists());
+    EXPECT_FALSE(fallback.endsWith(QLatin1Char('/')) && fallback.size() > 1);
+
+    env.set("TEMP", "");
+    EXPECT_FALSE(TempFolderFromEnvironment().isEmpty());
+}
+
+TEST(TempFolder, JoinsWithSlash)
+{
+    EXPECT_EQ(JoinPath(QStringLiteral("/tmp"), QStringLiteral("tmp.txt")), QStringLiteral("/tmp/tmp.txt"));
+    EXPECT_EQ(JoinPath(QStringLiteral("/"), QStringLiteral("tmp.txt")), QStringLiteral("/tmp.txt"));
+}
+
+TEST(BoundedArray, InclusiveBoundsAndCheckedIndex)
+{
+    BoundedArray<int, 0, 18> counts;
+    static_assert(BoundedArray<int, 0, 18>::Size == 19);
+    counts(18) = 4;
+    EXPECT_EQ(counts(18), 4);
+    EXPECT_THROW(counts(19), SubscriptOutOfRange);
+    EXPECT_THROW(counts(-1), SubscriptOutOfRange);
+
+    BoundedMatrix<float, 0, 20, 0, 20> matrix;
+    matrix(20, 20) = 1.0f;
+    EXPECT_EQ(matrix(20, 20), 1.0f);
+    EXPECT_THROW(matrix(21, 0), SubscriptOutOfRange);
+    EXPECT_THROW(matrix(0, 21), SubscriptOutOfRange);
+}
+
+TEST(Seams, RecorderAnswersAndFailuresAreReported)
+{
+    test::RecordingMessageSeam messages;
+    messages.answerNext(MessageAnswer::No);
+    EXPECT_EQ(MsgBox(QStringLiteral("Continue?"), MessageButtons::YesNo), MessageAnswer::No);
+    EXPECT_EQ(MsgBox(QStringLiteral("Done")), MessageAnswer::OK);
+
+    reportFailure(QStringLiteral("The file /x/y.tlv could not be written."), QStringLiteral("Permission denied"));
+    ASSERT_EQ(messages.shown().size(), 3u);
+    const MessageRequest& failure = messages.shown().back();
+    EXPECT_EQ(failure.icon, MessageIcon::Critical);
+    EXPECT_EQ(failure.title, FailureTitle);
+    EXPECT_TRUE(failure.text.contains(QStringLiteral("/x/y.tlv")));
+    EXPECT_TRUE(failure.text.contains(QStringLiteral("Permission denied")));
+
+    test::RecordingFileDialogSeam files;
+    files.answerNext(QStringLiteral("/tmp/a.tlv"));
+    FileDialogRequest save{FileDialogRequest::Mode::Save, QStringLiteral("Save As"),
+                           QStringLiteral("Talvo Files (*.tlv)"), {}, true};
+    EXPECT_EQ(AskFileName(save), QStringLiteral("/tmp/a.tlv"));
+    EXPECT_EQ(AskFileName(save), std::nullopt);
+    EXPECT_EQ(files.asked().size(), 2u);
+}
+
+TEST(Seams, RecordersRestoreThePreviousSeam)
+{
+    MessageSeam* before = CurrentMessageSeam();
+    {
+        test::RecordingMessageSeam outer;
+        {
+            test::RecordingMessageSeam inner;
+            EXPECT_EQ(CurrentMessageSeam(), &inner);
+        }
+        EXPECT_EQ(CurrentMessageSeam(), &outer);
+    }
+    EXPECT_EQ(CurrentMessageSeam(), before);
+}
+
+} // namespace
