@@ -1,0 +1,116 @@
+#include "economics/core/EconomicAnswers.h"
+
+#include "economics/core/EconomicPageLayout.h"
+#include "platform/core/NumberForms.h"
+#include "tables/core/ReferenceTables.h"
+
+namespace talvo {
+namespace {
+
+const char* const MissingCostTexts[42] = {
+    "You must answer how many milking cows are on the farm before proceeding.",
+    "You must answer whether barley is grown on the farm or bought in before proceeding.",
+    "You must answer how many hectares of the farm are used to produce barley before proceeding.",
+    "You must estimate the average cow weight before proceeding.",
+    "You must estimate the area that could be afforested before proceeding.",
+    "You must estimate the area of grassland that could be converted to barley before proceeding.",
+    "You must answer how many lambs are finished on the farm before proceeding.",
+    "You must answer how many lambs are on the farm in total before proceeding.",
+    "You must estimate the weight of an average finished lamb before proceeding.",
+    "You must input the existing level of K fertiliser before proceeding.",
+    "You must whether there is fertilising machinerary available on the farm or not before proceeding.",
+    "You must answer whether the existing supply of roughage is contaminated or not before proceeding.",
+    "You must answer whether the existing supply of concentrate is contaminated or not before proceeding.",
+    "You must answer how many beef cattle are finished on the farm before proceeding.",
+    "You must answer how many summer beef cattle are finished on the farm before proceeding.",
+    "You must estimate the weight of the finishing beef cattle before proceeding.",
+    "You must answer how many upland beef cattle are finished on the farm before proceeding.",
+    "You must answer whether ploughing equiptment is available on the farm or not before proceeding.",
+    "You must estimate the expected spring oil seed rape yield before proceeding.",
+    "You must input the total area that the existing crop is grown on before proceeding.",
+    "You must input the winter wheat grain yield before proceeding.",
+    "You must input the winter barley grain yield before proceeding.",
+    "You must input the spring barley grain yield before proceeding.",
+    "You must input the potato yield before proceeding.",
+    "You must input the swede yield before proceeding.",
+    "You must input the barley yield before proceeding.",
+    "You must estimate the area of land that needs to be limed before proceeding.",
+    "You must estimate the area of land that needs to be K fertilised before proceeding.",
+    "You must estimate the area of land that could be improved before proceeding.",
+    "You must estimate the area of land that could be intensified before proceeding.",
+    "You must estimate the number of weaned lambs on the farm before proceeding.",
+    "You must estimate the weight of weaned lambs before proceeding.",
+    "You must estimate how many deers are on the farm before proceeding.",
+    "You must enter the current level of Calcium fed to livestock before proceeding.",
+    "You must estimate how many Red Deer stags will be killed by paying stalkers this season before proceeding.",
+    "You must estimate how many Red Deer hinds will be killed by paying stalkers this season before proceeding.",
+    "You must estimate how many Red Deer will be culled this season before proceeding.",
+    "You must estimate the average weight of a culled deer before proceeding.",
+    "You must answer whether there are sufficient indoor feeding facilities for fattening lambs before proceeding.",
+    "You must answer how many tupped ewes are on the farm before proceeding.",
+    "You must answer how many tupped ewes are on the farm before proceeding.",
+    "You must input the average ewe weight before proceeding.",
+};
+
+// The records from here on show their message in a plain box.
+constexpr int FirstPlainBoxRecord = 24;
+
+bool answerMissing(const EconomicQuestionRecord& question)
+{
+    if (question.AnswerText.isEmpty())
+        return true;
+    return question.ProgID == ProgIDTextBox && !ParseTypedNumber(question.AnswerText);
+}
+
+} // namespace
+
+void StoreTypedAnswer(EconomicQuestionRecord& question, const QString& text)
+{
+    question.AnswerText = text;
+    if (const auto value = ParseTypedNumber(text))
+        question.AnswerValue = *value;
+}
+
+std::optional<bool> StoreYesNoAnswer(AssessmentState& state, int record, const QString& eventName)
+{
+    bool yes = false;
+    if (eventName == QStringLiteral("QuestionAnsweredYes"))
+        yes = true;
+    else if (eventName != QStringLiteral("QuestionAnsweredNo"))
+        return std::nullopt;
+    state.EconomicQuestions(record).AnswerText = yes ? QStringLiteral("Yes") : QStringLiteral("No");
+    if (record != BarleyGrownRecord)
+        return std::nullopt;
+    return yes;
+}
+
+MessageRequest MissingCostMessage(int record)
+{
+    if (record < FirstFarmDataQuestion || record > LastFarmDataQuestion)
+        throw SubscriptOutOfRange(record, FirstFarmDataQuestion, LastFarmDataQuestion);
+    MessageRequest request;
+    request.text = QString::fromLatin1(MissingCostTexts[record]);
+    request.buttons = MessageButtons::OK;
+    if (record < FirstPlainBoxRecord) {
+        request.icon = MessageIcon::Exclamation;
+        request.title = QStringLiteral("Missing Cost Information");
+    }
+    return request;
+}
+
+std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState& state)
+{
+    std::vector<MessageRequest> messages;
+    for (int record : FarmDataCheckOrder()) {
+        const EconomicQuestionRecord& question = state.EconomicQuestions(record);
+        if (!question.Needed)
+            continue;
+        if (record == BarleyAreaRecord && !BarleyAreaVisible(state))
+            continue;
+        if (answerMissing(question))
+            messages.push_back(MissingCostMessage(record));
+    }
+    return messages;
+}
+
+} // namespace talvo

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/core/Seams.h"
+#include "tables/core/AssessmentState.h"
+
+#include <optional>
+#include <vector>
+
+namespace talvo {
+
+// A text widget's answer (farm data or economic variable), on any of its events: the text is stored as typed;
+// the value changes only when the text is a number, so an emptied text or one on its way to a number ("-", ".")
+// keeps the previous value.
+void StoreTypedAnswer(EconomicQuestionRecord& question, const QString& text);
+
+// A yes/no widget's event on farm-data record `record`: "QuestionAnsweredYes" stores "Yes", "QuestionAnsweredNo"
+// stores "No", any other event nothing; the value is never touched. For the barley question the result says
+// whether the barley area is now to be shown (true) or hidden (false); otherwise it is empty.
+std::optional<bool> StoreYesNoAnswer(AssessmentState& state, int record, const QString& eventName);
+
+// The message a missing answer of farm-data record 0 to 41 shows: records 0 to 23 in an exclamation box titled
+// "Missing Cost Information", records 24 to 41 in a plain box with no title of its own.
+MessageRequest MissingCostMessage(int record);
+
+// One message per needed farm-data answer that is missing, in check order; empty when all are there (the
+// wizard's True). A text question whose answer is not a number counts as missing. The barley area counts only
+// when the barley question is answered "Yes".
+std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState& state);
+
+} // namespace talvo
