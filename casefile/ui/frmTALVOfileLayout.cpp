@@ -61,12 +61,12 @@ void frmTALVOfile::buildControls()
     LabelResultsFileTitle->setFont(titleFont);
     Line1 = line(this, "Line1");
     LabelDepositionSelected = label(this, "LabelDepositionSelected", QStringLiteral("Deposition Scenario Modelled:"),
-                                    twipsRect(LineLeft, 1080, 2600, 255));
+                                    twipsRect(LineLeft, 1080, 3000, 255));
     LabelDepositionSelectedName =
-        label(this, "LabelDepositionSelectedName", QString(), twipsRect(3000, 1080, 4000, 255));
+        label(this, "LabelDepositionSelectedName", QString(), twipsRect(3480, 1080, 4000, 255));
     LabelFarmType =
-        label(this, "LabelFarmType", QStringLiteral("Farm Type Modelled:"), twipsRect(LineLeft, 1440, 2600, 255));
-    LabelFarmTypeSelectedName = label(this, "LabelFarmTypeSelectedName", QString(), twipsRect(3000, 1440, 4000, 255));
+        label(this, "LabelFarmType", QStringLiteral("Farm Type Modelled:"), twipsRect(LineLeft, 1440, 3000, 255));
+    LabelFarmTypeSelectedName = label(this, "LabelFarmTypeSelectedName", QString(), twipsRect(3480, 1440, 4000, 255));
     Line2 = line(this, "Line2");
     LabelLastModified =
         label(this, "LabelLastModified", QStringLiteral("Last Modified: "), twipsRect(LineLeft, 1920, 6000, 255));
