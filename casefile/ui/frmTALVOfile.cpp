@@ -1,27 +1,189 @@
 #include "casefile/ui/frmTALVOfile.h"
 
+#include "casefile/core/EvaluationFileApply.h"
+#include "casefile/core/ResultsGrids.h"
+#include "casefile/core/TextReport.h"
+#include "casefile/ui/ResultsTextBox.h"
+#include "casefile/ui/TextGrid.h"
+#include "casefile/ui/frmEditScores.h"
+
 #include "platform/core/Seams.h"
+#include "platform/core/Twips.h"
+#include "tables/core/ScoreScale.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSaveFile>
 
 namespace talvo {
+namespace {
 
-frmTALVOfile::frmTALVOfile(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("frmTALVOfile")); }
+// Writes the whole file or nothing: an old file is replaced only once the new one is complete.
+bool writeWholeFile(const QString& fileName, const QByteArray& bytes, const QString& what)
+{
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    reportFailure(QStringLiteral("The %1 \"%2\" could not be written.").arg(what, fileName), reason);
+    return false;
+}
+
+} // namespace
+
+frmTALVOfile::frmTALVOfile(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmTALVOfile"));
+    buildControls();
+    resize(TwipsToPixels(7830), TwipsToPixels(8160));
+    applySizes(true, true);
+}
 
 bool frmTALVOfile::SaveTALVOfile(const QString& FileName)
 {
-    reportFailure(QStringLiteral("Saving is not available yet: %1").arg(FileName));
-    return false;
+    EvaluationFileContent content;
+    QString error;
+    if (!ContentFromState(TheAssessment(), content, &error)) {
+        reportFailure(QStringLiteral("The evaluation file \"%1\" could not be written.").arg(FileName), error);
+        return false;
+    }
+    return writeWholeFile(FileName, EncodeEvaluationFile(content), QStringLiteral("evaluation file"));
 }
 
 bool frmTALVOfile::OpenTALVOfile(const QString& FileName)
 {
-    reportFailure(QStringLiteral("Opening is not available yet: %1").arg(FileName));
-    return false;
+    return openFile(FileName, OpenPurpose::UserOpen);
+}
+
+bool frmTALVOfile::ReadBackWorkingFile(const QString& FileName)
+{
+    return openFile(FileName, OpenPurpose::WorkingFileReadBack);
+}
+
+bool frmTALVOfile::openFile(const QString& FileName, OpenPurpose purpose)
+{
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportFailure(QStringLiteral("The evaluation file \"%1\" could not be opened.").arg(FileName),
+                      file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reportFailure(QStringLiteral("The evaluation file \"%1\" could not be read.").arg(FileName),
+                      file.errorString());
+        return false;
+    }
+    const QDateTime modified = QFileInfo(file).lastModified();
+    file.close();
+
+    // Checked whole before anything changes, so a bad file leaves the assessment and this window as they were.
+    QString error;
+    const auto content = ParseEvaluationFile(bytes, &error);
+    if (!content) {
+        reportFailure(QStringLiteral("The evaluation file \"%1\" could not be read.").arg(FileName), error);
+        return false;
+    }
+    showUpdate(ApplyEvaluationFile(*content, TheAssessment(), TheCaseFileCallbacks(), purpose, modified));
+    return true;
+}
+
+void frmTALVOfile::showUpdate(const ResultsWindowUpdate& update)
+{
+    RichTextBoxAssessmentCriteria->setText(update.AssessmentCriteria);
+    LabelLastModified->setText(update.LastModified);
+    LabelDepositionSelectedName->setText(update.DepositionSelectedName);
+    LabelFarmTypeSelectedName->setText(update.FarmTypeSelectedName);
+    RichTextBoxCountermeasureList->setText(update.CountermeasureList);
+    if (update.FillScoreGrid)
+        FillScoreGrid();
+    RichTextBoxLimitationsInformation->setText(update.LimitationsInformation);
+    if (update.CriteriaWeights)
+        RichTextBoxCriteriaWeights->setText(*update.CriteriaWeights);
+    if (update.IdealPtResults)
+        RichTextBoxIdealPtResults->setText(*update.IdealPtResults);
+    if (update.IdealPtIdeals)
+        RichTextBoxIdealPtIdeals->setText(*update.IdealPtIdeals);
+    if (update.PUsed)
+        LabelPUsed->setText(*update.PUsed);
+    if (update.FillCostBenefitGrid)
+        FillCostBenefitGrid();
+    if (update.EconomicInformation)
+        RichTextBoxEconomicInformation->setText(*update.EconomicInformation);
+}
+
+void frmTALVOfile::FillScoreGrid()
+{
+    MSFlexGridCountermeasureScores->setVisible(true);
+    MSFlexGridCountermeasureScores->setEnabled(true);
+    MSFlexGridCountermeasureScores->showContent(ScoreGridContent(TheAssessment()));
+}
+
+void frmTALVOfile::FillCostBenefitGrid()
+{
+    MSFlexGridCostBenefit->setVisible(true);
+    MSFlexGridCostBenefit->setEnabled(true);
+    MSFlexGridCostBenefit->showContent(CostBenefitGridContent(TheAssessment()));
 }
 
 bool frmTALVOfile::ExportTALVOfileAsText(const QString& FileName)
 {
-    reportFailure(QStringLiteral("Exporting is not available yet: %1").arg(FileName));
-    return false;
+    ReportWindowTexts texts;
+    texts.CountermeasureList = RichTextBoxCountermeasureList->text();
+    texts.IdealPtIdeals = RichTextBoxIdealPtIdeals->text();
+    texts.CriteriaWeights = RichTextBoxCriteriaWeights->text();
+    texts.IdealPtResults = RichTextBoxIdealPtResults->text();
+    texts.LimitationsInformation = RichTextBoxLimitationsInformation->text();
+    const QString report = BuildTextReport(TheAssessment(), texts, TheCaseFileCallbacks());
+    return writeWholeFile(FileName, EncodeTextReport(report), QStringLiteral("text report"));
+}
+
+void frmTALVOfile::MSFlexGridCountermeasureScores_DblClick(int row, int col)
+{
+    editRow_ = row;
+    editCol_ = col;
+    if (row >= 1 && col >= 1)
+        forms::frmEditScores.Show();
+}
+
+void frmTALVOfile::WriteNewScore(const QString& NewScoreString)
+{
+    // The editor is not modal: the grid may have been refilled since, so the cell must still be a score cell.
+    AssessmentState& state = TheAssessment();
+    const int r = editRow_;
+    const int k = editCol_;
+    if (r < 1 || k < 1 || r >= MSFlexGridCountermeasureScores->rows() || k >= MSFlexGridCountermeasureScores->cols() ||
+        k > state.NumberOfCountermeasures || r > state.NumberOfCriteria)
+        return;
+    state.ScoreMatrix(k - 1, r - 1) = ConvertScoreNametoNum(NewScoreString);
+    MSFlexGridCountermeasureScores->setCellText(r, k, NewScoreString);
+}
+
+void frmTALVOfile::SetLimitationsInformationText(const QString& text)
+{
+    RichTextBoxLimitationsInformation->setText(text);
+}
+void frmTALVOfile::SetEconomicInformationText(const QString& text)
+{
+    RichTextBoxEconomicInformation->setText(text);
+}
+void frmTALVOfile::SetCriteriaWeightsText(const QString& text)
+{
+    RichTextBoxCriteriaWeights->setText(text);
+}
+void frmTALVOfile::SetIdealPtIdealsText(const QString& text)
+{
+    RichTextBoxIdealPtIdeals->setText(text);
+}
+void frmTALVOfile::SetIdealPtResultsText(const QString& text)
+{
+    RichTextBoxIdealPtResults->setText(text);
+}
+void frmTALVOfile::SetPUsedCaption(const QString& caption)
+{
+    LabelPUsed->setText(caption);
 }
 
 } // namespace talvo

@@ -4,9 +4,19 @@
 
 #include <QWidget>
 
+class QFrame;
+class QLabel;
+class QTabWidget;
+
 namespace talvo {
 
-// The results window: an MDI child of the main window that shows the one open assessment.
+class ResultsTextBox;
+class TextGrid;
+struct ResultsWindowUpdate;
+enum class OpenPurpose;
+
+// The results window: an MDI child of the main window that shows the one open assessment. It holds no
+// assessment data of its own; unloading it discards its texts and grids, the assessment stays.
 class frmTALVOfile : public QWidget
 {
     Q_OBJECT
@@ -14,10 +24,70 @@ class frmTALVOfile : public QWidget
 public:
     explicit frmTALVOfile(QWidget* parent = nullptr);
 
-    // Each reports its own failure to the user and returns false; on failure nothing the user had is lost.
+    // Each reports its own failure to the user and returns false; on failure nothing the user had is lost and
+    // the assessment and this window are as they were.
+    // Writes the assessment; an existing file is replaced only by a complete new one.
     bool SaveTALVOfile(const QString& FileName);
+    // File Open: checks the whole file, then starts a fresh assessment from it (the question flags, the status
+    // flags and the crop answer held before are cleared) and shows it.
     bool OpenTALVOfile(const QString& FileName);
+    // The selection wizard's Finish reads its working file back with this: like OpenTALVOfile, but the question
+    // and status flags of the selection just assessed are kept.
+    bool ReadBackWorkingFile(const QString& FileName);
     bool ExportTALVOfileAsText(const QString& FileName);
+
+    // The score editor's choice for the score cell last double-clicked: the word goes into that cell and its
+    // value into ScoreMatrix.
+    void WriteNewScore(const QString& NewScoreString);
+
+    // What the wizards write into the window.
+    void SetLimitationsInformationText(const QString& text); // RichTextBoxLimitationsInformation
+    void SetEconomicInformationText(const QString& text);    // RichTextBoxEconomicInformation
+    void SetCriteriaWeightsText(const QString& text);        // RichTextBoxCriteriaWeights
+    void SetIdealPtIdealsText(const QString& text);          // RichTextBoxIdealPtIdeals
+    void SetIdealPtResultsText(const QString& text);         // RichTextBoxIdealPtResults
+    void SetPUsedCaption(const QString& caption);            // LabelPUsed
+    // Fills MSFlexGridCostBenefit from the assessment's final countermeasures and EconomicResults and makes it
+    // visible and enabled.
+    void FillCostBenefitGrid();
+
+    // The cell of the score grid last double-clicked (0, 0 before any).
+    int EditRow() const { return editRow_; }
+    int EditCol() const { return editCol_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildControls();
+    void applySizes(bool widths, bool heights);
+    bool openFile(const QString& FileName, OpenPurpose purpose);
+    void showUpdate(const ResultsWindowUpdate& update);
+    void FillScoreGrid();
+    void MSFlexGridCountermeasureScores_DblClick(int row, int col);
+
+    QLabel* LabelResultsFileTitle = nullptr;
+    QLabel* LabelDepositionSelected = nullptr;
+    QLabel* LabelDepositionSelectedName = nullptr;
+    QLabel* LabelFarmType = nullptr;
+    QLabel* LabelFarmTypeSelectedName = nullptr;
+    QLabel* LabelLastModified = nullptr;
+    QFrame* Line1 = nullptr;
+    QFrame* Line2 = nullptr;
+    QTabWidget* SSTabResultsFile = nullptr;
+    QLabel* LabelPUsed = nullptr;
+    ResultsTextBox* RichTextBoxCountermeasureList = nullptr;
+    ResultsTextBox* RichTextBoxAssessmentCriteria = nullptr;
+    ResultsTextBox* RichTextBoxLimitationsInformation = nullptr;
+    TextGrid* MSFlexGridCountermeasureScores = nullptr;
+    ResultsTextBox* RichTextBoxCriteriaWeights = nullptr;
+    ResultsTextBox* RichTextBoxIdealPtIdeals = nullptr;
+    ResultsTextBox* RichTextBoxIdealPtResults = nullptr;
+    ResultsTextBox* RichTextBoxEconomicInformation = nullptr;
+    TextGrid* MSFlexGridCostBenefit = nullptr;
+
+    int editRow_ = 0;
+    int editCol_ = 0;
 };
 
 namespace forms {
