@@ -222,6 +222,15 @@ bool QuestionControl::Call(const char* method, const QVariantList& arguments, QV
     return false;
 }
 
+ComponentHost::~ComponentHost()
+{
+    // A window destroys its members before its child widgets: no handler may run in between.
+    for (const auto& [name, record] : controls_) {
+        if (record->widget)
+            record->object->SetEventSink(nullptr);
+    }
+}
+
 QuestionControl ComponentHost::Add(const QString& progId, const QString& name, QWidget* container,
                                    ObjectEventHandler handler)
 {

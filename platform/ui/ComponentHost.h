@@ -66,6 +66,8 @@ class ComponentHost
 {
 public:
     ComponentHost() = default;
+    // The widgets stay with their containers, but their events no longer reach the handlers.
+    ~ComponentHost();
     ComponentHost(const ComponentHost&) = delete;
     ComponentHost& operator=(const ComponentHost&) = delete;
 

@@ -293,4 +293,17 @@ TEST_F(ComponentHostTest, WidgetsDestroyedWithTheirWindowLeaveNullHandles)
     EXPECT_TRUE(messages_.shown().empty());
 }
 
+TEST_F(ComponentHostTest, HandlersHearNothingOnceTheirHostIsGone)
+{
+    QPointer<QWidget> widget;
+    {
+        ComponentHost host;
+        widget = host.Add(TextBox, QStringLiteral("ctlpH"), frame1_, recorder(QStringLiteral("ctlpH"))).Widget();
+        ASSERT_TRUE(widget);
+    }
+    ASSERT_TRUE(widget);
+    QTest::keyClick(widget->findChild<QLineEdit*>(QStringLiteral("TextAnswer")), Qt::Key_6);
+    EXPECT_TRUE(events_.empty());
+}
+
 } // namespace
