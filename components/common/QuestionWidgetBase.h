@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/ui/QuestionWidgetInterface.h"
+
+#include <QWidget>
+
+namespace talvo::component {
+
+// What the three question widgets share: the event sink, the message box, the refused-call error and the
+// instance count of their library.
+class QuestionWidgetBase : public QWidget, public QuestionWidget
+{
+    Q_OBJECT
+
+public:
+    explicit QuestionWidgetBase(QWidget* parent);
+    ~QuestionWidgetBase() override;
+
+    QWidget* Widget() override { return this; }
+    void SetEventSink(QuestionWidgetEvents* sink) override { sink_ = sink; }
+    void SetMessageCallback(WidgetMessageCallback callback) override { message_ = std::move(callback); }
+    QString TakeError() override;
+
+protected:
+    void RaiseEvent(const QString& eventName, QVariantList& parameters);
+    void RaiseEvent(const QString& eventName);
+    void NotifyPropertyChanged(const QString& propertyName);
+    void ShowWidgetMessage(const QString& text);
+    void RefuseCall(const QString& description) { error_ = description; }
+
+    // Enter is answered inside the question: it must never reach a dialog's default button.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QuestionWidgetEvents* sink_ = nullptr;
+    WidgetMessageCallback message_;
+    QString error_;
+};
+
+// A character key's code as the KeyPress event reports it, or 0 when the key gives no character of its own
+// (Tab moves the focus, Delete deletes).
+int KeyAsciiOf(const QString& text);
+
+} // namespace talvo::component
