@@ -6,46 +6,10 @@
 namespace talvo::costs {
 namespace {
 
-Double potassium(CostInputs& in)
-{
-    const auto A = [&in](int n) { return in.A(n); };
-    return (A(120) - A(9)) * A(119) * A(27) * A(90) / 1000;
-}
-
-Double fertilisingLabour(CostInputs& in)
-{
-    return in.Div(in.A(121) * in.A(27), 122);
-}
-
 Double liming(CostInputs& in)
 {
     const auto A = [&in](int n) { return in.A(n); };
     return A(89) * A(26) * A(91) + A(92) * A(26);
-}
-
-std::optional<Double> fullImprovement(CostInputs& in, Double a)
-{
-    const auto A = [&in](int n) { return in.A(n); };
-    if (IsYes(in.Plough()))
-        return (in.Div(a, 122) + in.Div(a, 123) + in.Div(a, 128)) * A(121);
-    if (IsNo(in.Plough()))
-        return (A(70) + A(125) + A(127)) * a;
-    return std::nullopt;
-}
-
-std::optional<Double> shortImprovement(CostInputs& in, Double a)
-{
-    const auto A = [&in](int n) { return in.A(n); };
-    if (IsYes(in.Plough()))
-        return (in.Div(a, 122) + in.Div(a, 123)) * A(121);
-    if (IsNo(in.Plough()))
-        return (A(70) + A(125)) * a;
-    return std::nullopt;
-}
-
-Double intensifyThree(CostInputs& in, Double a)
-{
-    return (in.Div(a, 122) + in.Div(a, 123) + in.Div(a, 128)) * in.A(121);
 }
 
 Double intensifyTwo(CostInputs& in, Double a)
@@ -86,8 +50,8 @@ BlockResult LowlandBeefCosts(int k, CostInputs& in)
     case 35: // "Exclude production of lowland beef."
         return {A(15) * A(13) * A(67) / 1000 + A(97) * A(13), 0.0};
     case 36: { // "Apply K fertiliser to area where lowland beef cattle are."
-        const Double K = potassium(in);
-        return {K + fertilisingLabour(in), margin};
+        const Double K = PotassiumFertiliser(in);
+        return {K + FertilisingLabour(in), margin};
     }
     default:
         return {};
@@ -102,14 +66,14 @@ BlockResult UplandBeefCosts(int k, CostInputs& in)
     case 37: // "Administer AFCF to upland cattle."
         return {uplandAfcf(in), margin};
     case 38: { // "Improve land where upland beef cattle graze."
-        const auto W3 = fullImprovement(in, A(28));
+        const auto W3 = FullImprovement(in, A(28));
         return {W3 ? std::optional<Double>(*W3 + A(28) * A(124)) : std::nullopt, margin};
     }
     case 39: // "Intensify the use of improved land where upland beef cattle graze."
-        return {A(29) * A(124) + intensifyThree(in, A(29)), margin};
+        return {A(29) * A(124) + Intensification(in, A(29)), margin};
     case 40: { // "Apply K fertiliser to where upland beef cattle graze."
-        const Double F = fertilisingLabour(in);
-        return {F + potassium(in), margin};
+        const Double F = FertilisingLabour(in);
+        return {F + PotassiumFertiliser(in), margin};
     }
     case 41: // "Lime the soil where upland beef cattle graze."
         return {liming(in), margin};
@@ -131,7 +95,7 @@ BlockResult UplandBeefCosts(int k, CostInputs& in)
     }
     case 46: { // "Administer AFCF to upland cattle & improve land."
         const Double G = uplandAfcf(in).value_or(0);
-        const auto W2 = shortImprovement(in, A(28));
+        const auto W2 = ShortImprovement(in, A(28));
         const Double P = W2 ? *W2 + A(28) * A(124) : 0;
         return {G + P, margin};
     }
@@ -141,8 +105,8 @@ BlockResult UplandBeefCosts(int k, CostInputs& in)
     }
     case 48: { // "Administer AFCF to upland cattle & apply K fertiliser."
         const Double G = uplandAfcf(in).value_or(0);
-        const Double F = fertilisingLabour(in);
-        return {F + potassium(in) + G, margin};
+        const Double F = FertilisingLabour(in);
+        return {F + PotassiumFertiliser(in) + G, margin};
     }
     default:
         return {};

@@ -82,4 +82,40 @@ const std::vector<FarmTypeBlocks>& AllFarmTypeBlocks()
     return blocks;
 }
 
+Double PotassiumFertiliser(CostInputs& in)
+{
+    const auto A = [&in](int n) { return in.A(n); };
+    return (A(120) - A(9)) * A(119) * A(27) * A(90) / 1000;
+}
+
+Double FertilisingLabour(CostInputs& in)
+{
+    return in.Div(in.A(121) * in.A(27), 122);
+}
+
+std::optional<Double> FullImprovement(CostInputs& in, Double a)
+{
+    const auto A = [&in](int n) { return in.A(n); };
+    if (IsYes(in.Plough()))
+        return (in.Div(a, 122) + in.Div(a, 123) + in.Div(a, 128)) * A(121);
+    if (IsNo(in.Plough()))
+        return (A(70) + A(125) + A(127)) * a;
+    return std::nullopt;
+}
+
+std::optional<Double> ShortImprovement(CostInputs& in, Double a)
+{
+    const auto A = [&in](int n) { return in.A(n); };
+    if (IsYes(in.Plough()))
+        return (in.Div(a, 122) + in.Div(a, 123)) * A(121);
+    if (IsNo(in.Plough()))
+        return (A(70) + A(125)) * a;
+    return std::nullopt;
+}
+
+Double Intensification(CostInputs& in, Double a)
+{
+    return (in.Div(a, 122) + in.Div(a, 123) + in.Div(a, 128)) * in.A(121);
+}
+
 } // namespace talvo::costs

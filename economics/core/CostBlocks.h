@@ -66,6 +66,17 @@ BlockResult UplandBeefCosts(int k, CostInputs& in);   // 37 to 48
 BlockResult DeerCosts(int k, CostInputs& in);         // 49 to 52
 BlockResult ArableCosts(int k, CostInputs& in);       // 54 to 61
 
+// Grassland work shared by the upland sheep and beef blocks.
+Double PotassiumFertiliser(CostInputs& in); // K fertiliser on the K area A27
+Double FertilisingLabour(CostInputs& in);   // own labour to spread it
+// Fertilising, ploughing and sowing a hectares: own labour when the plough is free, contractors otherwise;
+// nothing when the plough question has no answer.
+std::optional<Double> FullImprovement(CostInputs& in, Double a);
+// The same without sowing.
+std::optional<Double> ShortImprovement(CostInputs& in, Double a);
+// Fertilising, ploughing and sowing a hectares with own labour.
+Double Intensification(CostInputs& in, Double a);
+
 // The farm types in the order they are compared.
 const std::vector<FarmTypeBlocks>& AllFarmTypeBlocks();
 

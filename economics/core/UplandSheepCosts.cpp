@@ -6,44 +6,6 @@
 namespace talvo::costs {
 namespace {
 
-Double potassium(CostInputs& in)
-{
-    const auto A = [&in](int n) { return in.A(n); };
-    return (A(120) - A(9)) * A(119) * A(27) * A(90) / 1000;
-}
-
-Double fertilisingLabour(CostInputs& in)
-{
-    return in.Div(in.A(121) * in.A(27), 122);
-}
-
-// Fertilising, ploughing and sowing a hectares: own labour when the plough is free, contractors otherwise.
-std::optional<Double> fullImprovement(CostInputs& in, Double a)
-{
-    const auto A = [&in](int n) { return in.A(n); };
-    if (IsYes(in.Plough()))
-        return (in.Div(a, 122) + in.Div(a, 123) + in.Div(a, 128)) * A(121);
-    if (IsNo(in.Plough()))
-        return (A(70) + A(125) + A(127)) * a;
-    return std::nullopt;
-}
-
-// The same without sowing.
-std::optional<Double> shortImprovement(CostInputs& in, Double a)
-{
-    const auto A = [&in](int n) { return in.A(n); };
-    if (IsYes(in.Plough()))
-        return (in.Div(a, 122) + in.Div(a, 123)) * A(121);
-    if (IsNo(in.Plough()))
-        return (A(70) + A(125)) * a;
-    return std::nullopt;
-}
-
-Double intensification(CostInputs& in, Double a)
-{
-    return (in.Div(a, 122) + in.Div(a, 123) + in.Div(a, 128)) * in.A(121);
-}
-
 // Roughage days by scenario; none outside the three named ones.
 std::optional<Double> roughageDays(CostInputs& in)
 {
@@ -92,16 +54,16 @@ BlockResult UplandSheepCosts(int k, CostInputs& in)
     case 15: // "Administer AFCF to upland sheep."
         return {A(72) * A(6), sheepPrice};
     case 16: { // "Improve land where upland sheep are."
-        const auto W3 = fullImprovement(in, A(28));
+        const auto W3 = FullImprovement(in, A(28));
         return {W3 ? std::optional<Double>(*W3 + A(28) * A(124)) : std::nullopt, eweMargin};
     }
     case 17: // "Intensify the use of improved land where upland sheep are."
-        return {intensification(in, A(29)) + A(29) * A(124), eweMargin};
+        return {Intensification(in, A(29)) + A(29) * A(124), eweMargin};
     case 18: // "Lime the soil where upland sheep are."
         return {A(89) * A(26) * A(91) + A(92) * A(26), lambMargin};
     case 19: { // "Apply K fertiliser to area where upland sheep graze."
-        const Double K = potassium(in);
-        return {K + fertilisingLabour(in), lambMargin};
+        const Double K = PotassiumFertiliser(in);
+        return {K + FertilisingLabour(in), lambMargin};
     }
     case 20: // "Sell upland lambs early for fattening."
         return earlySale(in);
@@ -124,13 +86,13 @@ BlockResult UplandSheepCosts(int k, CostInputs& in)
     case 27: // "Administer AFCF to upland sheep &  sell for fattening."
         return {A(72) * A(6) + (A(74) - A(75)) * A(6), A(6) * A(81)};
     case 28: // "Administer AFCF to upland sheep & intensify improved land."
-        return {A(72) * A(6) + A(29) * A(124) + intensification(in, A(29)), eweMargin};
+        return {A(72) * A(6) + A(29) * A(124) + Intensification(in, A(29)), eweMargin};
     case 29: { // "Administer AFCF to upland sheep & apply K fertiliser."
-        const Double K = potassium(in);
-        return {K + A(72) * A(6) + fertilisingLabour(in), lambMargin};
+        const Double K = PotassiumFertiliser(in);
+        return {K + A(72) * A(6) + FertilisingLabour(in), lambMargin};
     }
     case 30: { // "Administer AFCF to upland sheep & improve land."
-        const auto W2 = shortImprovement(in, A(28));
+        const auto W2 = ShortImprovement(in, A(28));
         const Double P = W2 ? *W2 + A(28) * A(124) : 0;
         return {A(72) * A(6) + P, eweMargin};
     }
