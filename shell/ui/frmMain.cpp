@@ -13,6 +13,7 @@
 #include "shell/ui/frmOptions.h"
 #include "tables/core/AssessmentState.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
@@ -26,6 +27,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 #include <cmath>
 
@@ -87,6 +89,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(4300);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &frmMain::focusWindowChanged);
 
     // The results window opens inside this window, with no close button of its own: File Close unloads it.
     forms::frmTALVOfile.onCreate = [this](frmTALVOfile& window) {
@@ -288,9 +291,23 @@ void frmMain::MDIForm_Unload()
 
 bool frmMain::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
-        MDIForm_Activate();
+    if (event->type() == QEvent::WindowActivate) {
+        if (!focusCameFromDialog_)
+            MDIForm_Activate();
+        focusCameFromDialog_ = false;
+    }
     return QMainWindow::event(event);
+}
+
+void frmMain::focusWindowChanged(QWindow* focus)
+{
+    if (!focus || focus == windowHandle())
+        return;
+    focusCameFromDialog_ = false;
+    for (const QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() == focus)
+            focusCameFromDialog_ = widget->inherits("QMessageBox") || widget->inherits("QFileDialog");
+    }
 }
 
 void frmMain::resizeEvent(QResizeEvent* event)

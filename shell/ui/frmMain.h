@@ -11,6 +11,7 @@ class QMdiArea;
 class QMenu;
 class QTimer;
 class QToolBar;
+class QWindow;
 
 namespace talvo {
 
@@ -84,6 +85,7 @@ private:
     inline static const QString ConsiderAllScenarios = QStringLiteral("Consider All Scenarios");
 
     void MDIForm_Load();
+    void focusWindowChanged(QWindow* focus);
     void createMenus();
     void createToolbar();
     void createStatusBar();
@@ -128,6 +130,9 @@ private:
     // The one file dialog keeps the overwrite prompt once Save As has set it.
     bool dialogOverwritePrompt_ = false;
     bool unloaded_ = false;
+    // Whether the window that had the focus before this one was a message box or file dialog: handing the focus
+    // back from one of those is not an activation of the main window.
+    bool focusCameFromDialog_ = false;
 };
 
 } // namespace talvo

@@ -8,6 +8,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTest>
 
@@ -128,6 +129,52 @@ TEST_F(MainWindow, BecomingActiveRunsTheGatingRules)
     EXPECT_TRUE(window.Button(6)->isEnabled());
     EXPECT_TRUE(window.Button(7)->isEnabled());
     EXPECT_EQ(window.StatusPanelText(1), QStringLiteral("/somewhere/else.tlv"));
+}
+
+} // namespace
+} // namespace talvo::test
+
+namespace talvo::test {
+namespace {
+
+// Makes a window the active one and waits until it is.
+void activate(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // Let the activation events of the change arrive.
+    QTest::qWait(20);
+}
+
+TEST_F(MainWindow, AMessageBoxHandingTheFocusBackIsNotAnActivation)
+{
+    frmMain window;
+    window.CaseFile.Open = [](frmTALVOfile&, const QString&) {
+        TheAssessment().NumberOfCountermeasures = 3;
+        TheAssessment().DepositionScenario = QStringLiteral("Consider All Scenarios");
+        return true;
+    };
+    activate(window);
+    files_.answerNext(tempPath(QStringLiteral("all.tlv")));
+    window.mnuFileOpen_Click();
+    ASSERT_TRUE(window.Button(9)->isEnabled()); // Open enables Graph even for all scenarios
+
+    // A message box comes and goes: the Graph button stays.
+    QMessageBox box(QMessageBox::Information, QStringLiteral("TalvoDSS"), QStringLiteral("Saved."), QMessageBox::Ok,
+                    &window);
+    box.setWindowModality(Qt::ApplicationModal);
+    activate(box);
+    box.close();
+    activate(window);
+    EXPECT_TRUE(window.Button(9)->isEnabled());
+
+    // A window of the program's own, such as a wizard, closing: the rules run.
+    QWidget wizard;
+    activate(wizard);
+    wizard.close();
+    activate(window);
+    EXPECT_FALSE(window.Button(9)->isEnabled());
 }
 
 } // namespace
