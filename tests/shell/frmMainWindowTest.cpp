@@ -131,12 +131,6 @@ TEST_F(MainWindow, BecomingActiveRunsTheGatingRules)
     EXPECT_EQ(window.StatusPanelText(1), QStringLiteral("/somewhere/else.tlv"));
 }
 
-} // namespace
-} // namespace talvo::test
-
-namespace talvo::test {
-namespace {
-
 // Makes a window the active one and waits until it is.
 void activate(QWidget& window)
 {
