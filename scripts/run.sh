@@ -6,4 +6,4 @@ talvo_install_missing
 build="$TALVO_ROOT/build"
 cmake -S "$TALVO_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALVO_BUILD_TESTS=OFF
 cmake --build "$build" -j "$TALVO_JOBS"
-exec "$build/shell/NewTalvo" "$@"
+exec "$build/bin/NewTalvo" "$@"

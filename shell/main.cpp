@@ -1,0 +1,28 @@
+#include "platform/core/TempFolder.h"
+#include "platform/ui/QtSeams.h"
+#include "platform/ui/SettingsStore.h"
+#include "shell/core/AppInfo.h"
+#include "shell/ui/Module1.h"
+#include "shell/ui/frmMain.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    talvo::AppInfo& info = talvo::App();
+    QApplication::setOrganizationName(talvo::SettingsOrganisation);
+    QApplication::setApplicationName(info.Title);
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(info.Major).arg(info.Minor).arg(info.Revision));
+    info.HelpFile = talvo::JoinPath(QApplication::applicationDirPath(), QStringLiteral("Talvo.hlp"));
+    talvo::InstallQtSeams();
+
+    talvo::Main();
+    const int result = QApplication::exec();
+    // The main window goes before the application object it needs.
+    delete talvo::fMainForm;
+    talvo::fMainForm = nullptr;
+    return result;
+}
