@@ -1,3 +1,4 @@
+#include "casefile/core/ProgramCallbacks.h"
 #include "platform/core/TempFolder.h"
 #include "platform/ui/QtSeams.h"
 #include "platform/ui/SettingsStore.h"
@@ -18,6 +19,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(info.Major).arg(info.Minor).arg(info.Revision));
     info.HelpFile = talvo::JoinPath(QApplication::applicationDirPath(), QStringLiteral("Talvo.hlp"));
     talvo::InstallQtSeams();
+    // Reading a file rebuilds the texts it does not hold through the selection and economic rules.
+    talvo::TheCaseFileCallbacks() = talvo::ProgramCaseFileCallbacks();
 
     talvo::Main();
     const int result = QApplication::exec();

@@ -73,10 +73,10 @@ TEST_F(MainFiles, SaveRightAfterNewAsksForANameInstead)
 
 TEST_F(MainFiles, SaveAsKeepsTheOldNameWhenTheWriteFails)
 {
-    // The results window's own procedure: it reports the failure itself and returns false.
+    // A folder that does not exist: the results window reports the failure itself and returns false.
     window->mnuFileNew_Click();
     const QString defaultPath = TheAssessment().CaseFilePath;
-    files_.answerNext(tempPath(QStringLiteral("unwritten.tlv")));
+    files_.answerNext(tempPath(QStringLiteral("no-such-folder/unwritten.tlv")));
     window->mnuFileSaveAs_Click();
     EXPECT_EQ(TheAssessment().CaseFilePath, defaultPath);
     EXPECT_EQ(messages_.shown().size(), 1u);

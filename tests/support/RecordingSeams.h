@@ -2,6 +2,8 @@
 
 #include "platform/core/Seams.h"
 
+#include <QStringList>
+
 #include <deque>
 #include <optional>
 #include <vector>
