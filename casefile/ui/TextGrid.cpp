@@ -30,6 +30,7 @@ TextGrid::TextGrid(QWidget* parent) : QTableWidget(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(true);
+    setTextElideMode(Qt::ElideNone);
     setRows(2);
     setCols(2);
 }
@@ -154,6 +155,12 @@ void TextGrid::showContent(const GridContent& content)
         }
     }
     setGridFont(content.FontBold, content.FontSize);
+    // Rows of no stated height grow to show their wrapped text whole: our fonts run wider than the ones these
+    // widths were chosen for, and a clipped score word would be misread.
+    for (int row = 0; row < content.Rows; ++row) {
+        if (rowTwips_.count(row) == 0 && sizeHintForRow(row) > rowHeight(row))
+            QTableView::setRowHeight(row, sizeHintForRow(row));
+    }
 }
 
 } // namespace talvo
