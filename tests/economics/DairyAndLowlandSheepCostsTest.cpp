@@ -56,6 +56,13 @@ INSTANTIATE_TEST_SUITE_P(
                      SetValues(s, {{5, 30}});
                  },
                  4385.208333333332, 73928.79166666666, "4385", "73929", "69544"},
+        // No barley area and no grass to convert: U = 0, all the concentrate is bought. The summary line rounds
+        // the unrounded net 45112.5 to the even 45112.
+        CostCase{"HomeBarleyNoArea", "Feed dairy cows concentrate grown on the farm.",
+                 [](AssessmentState& s) {
+                     SetValues(s, {{2, 0}, {5, 0}});
+                 },
+                 22687.499999999996, 67800, "22687", "67800", "45112"},
         CostCase{"CalciumAndConcentrate", "Supply Ca & feed clean concentrate.", nullptr, 47073.75, 81371, "47074",
                  "81371", "34297"}),
     LabelOf);
@@ -87,6 +94,11 @@ INSTANTIATE_TEST_SUITE_P(
         CostCase{"Concentrate", "Fatten lowland lambs on clean concentrate.", nullptr, 1328.4, 8000, "1328", "8000",
                  "6672"},
         CostCase{"Lime", "Lime the soil of the lowland sheep farm.", nullptr, 1980, 8000, "1980", "8000", "6020"},
+        CostCase{"LimeNoArea", "Lime the soil of the lowland sheep farm.",
+                 [](AssessmentState& s) {
+                     SetValues(s, {{26, 0}});
+                 },
+                 0, 8000, "0", "8000", "8000"},
         // 5896.5 + 262.5
         CostCase{"Exclude", "Exclude production of lowland sheep.", nullptr, 6159, 0, "6159", "0", "-6159"},
         // 60 days x 200 x 1 kg x 60 / 1000 under the second scenario, 90 days under the third

@@ -83,6 +83,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CostCase{"DeepPlough", "Deep plough.", nullptr, 1750, 32600, "1750", "32600", "30850"},
         CostCase{"SkimAndBury", "Skim & bury.", nullptr, 1750, 32600, "1750", "32600", "30850"},
+        CostCase{"DeepPloughNoCropArea", "Deep plough.",
+                 [](AssessmentState& s) {
+                     SetValues(s, {{19, 0}});
+                 },
+                 0, 0, "0", "0", "0"},
+        // Without a crop area only the K on the area for K is left: 80 x 220 x 40 x 1.2 / 1000
+        CostCase{"LimeAndKNoCropArea", "Shallow plough & apply lime and K fertiliser.",
+                 [](AssessmentState& s) {
+                     SetValues(s, {{19, 0}});
+                 },
+                 844.8, 0, "845", "0", "-845"},
         // Ploughing (50/0.9 + 50/3) x 6.1, K on the 40 ha for K: 844.8, fertilising 6.1 x 50 / 3
         CostCase{"ShallowPloughK", "Shallow plough & apply K fertiliser.", nullptr, 1387.0222222222221, 32600, "1387",
                  "32600", "31213"},

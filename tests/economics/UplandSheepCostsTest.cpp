@@ -45,6 +45,16 @@ INSTANTIATE_TEST_SUITE_P(
         // Contractors: (35 + 14.4 + 14.4) x 20 + 20 x 96
         CostCase{"ImproveContractors", "Improve land where upland sheep are.", ploughNo, 3196, 9842.5, "3196", "9842",
                  "6646"},
+        CostCase{"ImproveNoArea", "Improve land where upland sheep are.",
+                 [](AssessmentState& s) {
+                     SetValues(s, {{28, 0}});
+                 },
+                 0, 9842.5, "0", "9842", "9842"},
+        CostCase{"IntensifyNoArea", "Intensify the use of improved land where upland sheep are.",
+                 [](AssessmentState& s) {
+                     SetValues(s, {{29, 0}});
+                 },
+                 0, 9842.5, "0", "9842", "9842"},
         CostCase{"Intensify", "Intensify the use of improved land where upland sheep are.", nullptr, 1580.9647435897436,
                  9842.5, "1581", "9842", "8262"},
         CostCase{"Lime", "Lime the soil where upland sheep are.", nullptr, 2640, 11811, "2640", "11811", "9171"},
