@@ -142,10 +142,13 @@ bool frmTALVOfile::ExportTALVOfileAsText(const QString& FileName)
 
 void frmTALVOfile::MSFlexGridCountermeasureScores_DblClick(int row, int col)
 {
+    // A header cell is not remembered: an editor already open must still write to the score cell it was
+    // opened on, not lose the user's choice to a header.
+    if (row < 1 || col < 1)
+        return;
     editRow_ = row;
     editCol_ = col;
-    if (row >= 1 && col >= 1)
-        forms::frmEditScores.Show();
+    forms::frmEditScores.Show();
 }
 
 void frmTALVOfile::WriteNewScore(const QString& NewScoreString)

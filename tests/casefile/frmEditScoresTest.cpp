@@ -123,8 +123,23 @@ TEST_F(ScoreEditor, HeaderCellsOpenNoEditor)
         doubleClick(row, col);
         EXPECT_FALSE(forms::frmEditScores.Loaded()) << row << "," << col;
     }
-    EXPECT_EQ(forms::frmTALVOfile->EditRow(), 4);
+    EXPECT_EQ(forms::frmTALVOfile->EditRow(), 0);
     EXPECT_EQ(forms::frmTALVOfile->EditCol(), 0);
+}
+
+// A header double-clicked while the editor is open does not take the choice away from the cell it was opened on.
+TEST_F(ScoreEditor, HeaderDoubleClickedWhileOpenKeepsTheEditedCell)
+{
+    doubleClick(3, 2);
+    combo()->setCurrentText(QStringLiteral("Slightly Increases"));
+    doubleClick(0, 2);
+    doubleClick(3, 0);
+    ASSERT_TRUE(forms::frmEditScores.Loaded());
+    click("CommandAccept");
+    EXPECT_FALSE(forms::frmEditScores.Loaded());
+    EXPECT_EQ(TheAssessment().ScoreMatrix(1, 2), static_cast<Single>(1.0 / 3.0));
+    EXPECT_EQ(grid_->cellText(3, 2), QStringLiteral("Slightly Increases"));
+    EXPECT_EQ(grid_->cellText(0, 2), TheAssessment().FinalCountermeasures(1));
 }
 
 // The results window closed while the editor was open: there is no cell left to write.
