@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace talvo::component {
 namespace {
 
@@ -126,13 +128,19 @@ bool QuestionTxtBx::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && TextAnswer->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        // A double click is one Click and one DblClick: its second release clicks nothing.
+        const bool secondRelease = std::exchange(doubleClicked_, false);
+        if (!secondRelease && TextAnswer->rect().contains(mouse->position().toPoint()))
             RaiseEvent(QStringLiteral("Click"));
         break;
     }
     case QEvent::MouseButtonDblClick:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            doubleClicked_ = true;
             RaiseEvent(QStringLiteral("DblClick"));
+        }
         break;
     default:
         break;

@@ -52,6 +52,8 @@ private:
     // The surface's drawing position; nothing is drawn, but hosts may set and save it.
     float currentX_ = 0;
     float currentY_ = 0;
+    // The left button's last press was the second of a double click.
+    bool doubleClicked_ = false;
 };
 
 } // namespace talvo::component
