@@ -45,8 +45,23 @@ TEST_F(EconomicNavigation, IntroductionListsTheFinalCountermeasuresUnderItsTitle
     EXPECT_FALSE(Button("CommandFinish")->isEnabled());
     EXPECT_TRUE(Button("CommandNext")->isEnabled());
     EXPECT_TRUE(Button("CommandCancel")->isEnabled());
-    EXPECT_EQ(Button("CommandBack")->text(), QStringLiteral("<< &Back"));
-    EXPECT_EQ(Button("CommandNext")->text(), QStringLiteral("&Next >>"));
+    const std::pair<const char*, const char*> captions[] = {
+        {"LabelIntro", "Farm Level Costs and Benefits Assessment Wizard"},
+        {"LabelQuestions", "Please answer the following questions:"},
+        {"LabelChangeVariables1", "Economic Variables "},
+        {"LabelChangeVariables2", "Economic Variables (cont.)"},
+        {"Label1", "Economic Variables (cont.)"},
+        {"LabelSummary", "Summary of Economic Costs and Benefits:"},
+        {"CommandBack", "<< &Back"},
+        {"CommandNext", "&Next >>"},
+        {"CommandFinish", "&Finish"},
+        {"CommandCancel", "&Cancel"},
+    };
+    for (const auto& [name, caption] : captions) {
+        QWidget* control = wizard.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(control->property("text").toString(), QString::fromLatin1(caption)) << name;
+    }
 }
 
 TEST_F(EconomicNavigation, MissingFarmDataGetsOneMessageEachInCheckOrderAndKeepsThePage)
@@ -189,6 +204,22 @@ TEST_F(EconomicNavigation, BackRemovesThePagesWidgetsAndKeepsEveryAnswer)
     EXPECT_EQ(AnswerBox(48)->text(), QStringLiteral("7000"));
     EXPECT_EQ(AnswerBox(42)->text(), QStringLiteral("0.024"));
     EXPECT_EQ(TheAssessment().EconomicQuestions(48).AnswerValue, 7000.0);
+}
+
+TEST_F(EconomicNavigation, FlagsChangedWhileThePageIsShownStillLetBackRemoveItsWidgets)
+{
+    // Opening a file while the wizard is open clears the flags (and sets those of the file's countermeasures).
+    Final(DairyFarm, {"Administer AFCF to dairy cows."});
+    Open();
+    Next();
+    ASSERT_NE(Question(0), nullptr);
+    DisableAllCosts(TheAssessment());
+    Back();
+    ProcessDeletes();
+    EXPECT_EQ(Question(0), nullptr);
+    Next();
+    EXPECT_TRUE(messages_.shown().empty()) << Texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_NE(Question(0), nullptr);
 }
 
 TEST_F(EconomicNavigation, EmptyVariablePagesArePassedOverBothWays)
