@@ -1,4 +1,5 @@
 #include "casefile/core/ProgramCallbacks.h"
+#include "economics/ui/EconomicWindows.h"
 #include "platform/core/TempFolder.h"
 #include "platform/ui/QtSeams.h"
 #include "platform/ui/SettingsStore.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
     talvo::InstallQtSeams();
     // Reading a file rebuilds the texts it does not hold through the selection and economic rules.
     talvo::TheCaseFileCallbacks() = talvo::ProgramCaseFileCallbacks();
+    talvo::ConnectEconomicWindows();
 
     talvo::Main();
     const int result = QApplication::exec();

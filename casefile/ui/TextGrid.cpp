@@ -155,10 +155,10 @@ void TextGrid::showContent(const GridContent& content)
         }
     }
     setGridFont(content.FontBold, content.FontSize);
-    // Rows of no stated height grow to show their wrapped text whole: our fonts run wider than the ones these
-    // widths were chosen for, and a clipped score word would be misread.
+    // A row grows (never shrinks) to show its wrapped text whole: our fonts run wider than the ones these sizes
+    // were chosen for, and a clipped score word or countermeasure name would be misread.
     for (int row = 0; row < content.Rows; ++row) {
-        if (rowTwips_.count(row) == 0 && sizeHintForRow(row) > rowHeight(row))
+        if (sizeHintForRow(row) > rowHeight(row))
             QTableView::setRowHeight(row, sizeHintForRow(row));
     }
 }

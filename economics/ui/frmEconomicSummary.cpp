@@ -49,14 +49,6 @@ QWidget* mainWindow()
 void frmEconomic::FillEcSpreadSheet(TextGrid& Grid)
 {
     Grid.showContent(summaryContent(talvo::FillEcSpreadSheet(TheAssessment())));
-    // A long countermeasure name wraps to more lines than its row holds; a clipped name could be taken for
-    // another countermeasure, so such a row grows to show it whole.
-    for (int row = 1; row < Grid.rows(); ++row) {
-        const int stated = Grid.rowHeight(row);
-        Grid.resizeRowToContents(row);
-        if (Grid.rowHeight(row) < stated)
-            Grid.setRowHeight(row, stated);
-    }
 }
 
 void ShowEconomicWizard()
