@@ -4,6 +4,9 @@
 #include "shell/core/WindowHooks.h"
 
 #include <QApplication>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace talvo {
 
@@ -15,7 +18,17 @@ void ConnectSelectionWindows()
             if (QWidget* owner = QApplication::activeWindow()) {
                 frmDepoAndAg& wizard = forms::frmDepoAndAg.get();
                 wizard.setParent(owner, Qt::Window);
-                wizard.move(owner->geometry().center() - wizard.rect().center());
+                QRect place(QPoint(), wizard.size());
+                place.moveCenter(owner->geometry().center());
+                // Over its owner, but whole on the owner's screen.
+                if (const QScreen* screen = owner->screen()) {
+                    const QRect available = screen->availableGeometry();
+                    place.moveLeft(std::clamp(place.left(), available.left(),
+                                              std::max(available.left(), available.right() - place.width())));
+                    place.moveTop(std::clamp(place.top(), available.top(),
+                                             std::max(available.top(), available.bottom() - place.height())));
+                }
+                wizard.move(place.topLeft());
             }
         }
         forms::frmDepoAndAg.Show();

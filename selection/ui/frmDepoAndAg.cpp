@@ -37,6 +37,23 @@ QString chosenText(const QListWidget* list)
 
 } // namespace
 
+// One Next or Back, however often it calls itself.
+class NavigationStep
+{
+public:
+    explicit NavigationStep(frmDepoAndAg& wizard) : wizard_(wizard) { ++wizard_.navigationDepth_; }
+    ~NavigationStep()
+    {
+        if (--wizard_.navigationDepth_ == 0)
+            wizard_.applyShownPage();
+    }
+    NavigationStep(const NavigationStep&) = delete;
+    NavigationStep& operator=(const NavigationStep&) = delete;
+
+private:
+    frmDepoAndAg& wizard_;
+};
+
 frmDepoAndAg::frmDepoAndAg(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmDepoAndAg"));
@@ -217,6 +234,7 @@ void frmDepoAndAg::ClearFinalCountermList()
 
 void frmDepoAndAg::CommandNext_Click()
 {
+    const NavigationStep step(*this);
     AssessmentState& s = TheAssessment();
     const SelectionSession& session = TheSelectionSession();
 
@@ -292,6 +310,7 @@ void frmDepoAndAg::CommandNext_Click()
 
 void frmDepoAndAg::CommandBack_Click()
 {
+    const NavigationStep step(*this);
     AssessmentState& s = TheAssessment();
     const SelectionSession& session = TheSelectionSession();
 

@@ -61,6 +61,7 @@ private:
     void buildControls();
     void Form_Load();
     void showPage(Page page);
+    void applyShownPage();
     QFrame* frameOf(Page page) const;
     QFrame* frameOf(LimitationsFrame frame) const;
     void unloadWizard();
@@ -129,6 +130,10 @@ private:
     FarmPictureClip PictureClip1;
     int farmPictureIndex_ = 0;
     bool fillingLists_ = false; // filling a list from code is no click
+    // Next and Back call themselves to pass empty pages; the frames change on screen once the outermost call
+    // is done, so a message on the way stands over the page the user acted on, not over an empty one.
+    int navigationDepth_ = 0;
+    friend class NavigationStep;
 
     // Declared after the frames' owner (this window) and destroyed before its child widgets, so no question
     // handler runs while the window is half gone.

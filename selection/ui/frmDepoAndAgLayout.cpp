@@ -205,6 +205,13 @@ QFrame* frmDepoAndAg::frameOf(LimitationsFrame frame) const
 void frmDepoAndAg::showPage(Page page)
 {
     currentPage_ = page;
+    if (navigationDepth_ == 0)
+        applyShownPage();
+}
+
+void frmDepoAndAg::applyShownPage()
+{
+    const Page page = currentPage_;
     for (Page each : {Page::FrameDeposition, Page::FrameAgriculture, Page::FrameCounterm, Page::FrameLimitations1,
                       Page::FrameLimitations2, Page::FrameLimitations3, Page::FrameFinalCounterm})
         frameOf(each)->setVisible(each == page);

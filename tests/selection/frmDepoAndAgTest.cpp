@@ -18,20 +18,38 @@ const QString NoneSuitable = QStringLiteral("There are no suitable countermeasur
 // Catalogue indexes.
 constexpr int DairyAFCF = 0, SupplyCa = 1, DairyCleanConcentrate = 2, SupplyCaAndConcentrate = 6, DairyForest = 4;
 
+// Which page frames are shown; exactly one should be.
+QStringList shownFrames()
+{
+    QStringList shown;
+    for (const char* name : {"FrameDeposition", "FrameAgriculture", "FrameCounterm", "FrameLimitations1",
+                             "FrameLimitations2", "FrameLimitations3", "FrameFinalCounterm"}) {
+        if (forms::frmDepoAndAg->findChild<QWidget*>(QString::fromLatin1(name))->isVisible())
+            shown << QString::fromLatin1(name);
+    }
+    return shown;
+}
+
+// Notes which page stands behind each message box, then lets the recorder answer it.
+class PageBehindMessages : public MessageSeam
+{
+public:
+    PageBehindMessages() : previous_(CurrentMessageSeam()) { SetMessageSeam(this); }
+    ~PageBehindMessages() override { SetMessageSeam(previous_); }
+    MessageAnswer ask(const MessageRequest& request) override
+    {
+        pages << shownFrames().join(QLatin1Char(','));
+        return previous_->ask(request);
+    }
+    QStringList pages;
+
+private:
+    MessageSeam* previous_;
+};
+
 class SelectionWizardTest : public WizardTest
 {
 protected:
-    // Which page frames are shown; exactly one should be.
-    static QStringList shownFrames()
-    {
-        QStringList shown;
-        for (const char* name : {"FrameDeposition", "FrameAgriculture", "FrameCounterm", "FrameLimitations1",
-                                 "FrameLimitations2", "FrameLimitations3", "FrameFinalCounterm"}) {
-            if (control<QWidget>(name)->isVisible())
-                shown << QString::fromLatin1(name);
-        }
-        return shown;
-    }
     static bool enabled(const char* name) { return button(name)->isEnabled(); }
 };
 
@@ -240,9 +258,13 @@ TEST_F(SelectionWizardTest, MissingAnswersGiveOneBoxEachAndKeepTheUserOnTheQuest
     // Afforestation asks slope, soil depth, wetness and drainage.
     runTo(ScenarioVeryClose, FarmDairy, {DairyForest});
     type(QStringLiteral("ctlSlope"), QStringLiteral("5"));
+    PageBehindMessages behind;
     press("CommandNext");
 
     EXPECT_EQ(page(), Page::FrameLimitations1);
+    // The boxes stand over the questions they are about, not over the empty pages passed on the way.
+    EXPECT_EQ(behind.pages, QStringList(3, QStringLiteral("FrameLimitations1")));
+    EXPECT_EQ(shownFrames(), QStringList{QStringLiteral("FrameLimitations1")});
     EXPECT_EQ(messages_.texts(), (QStringList{
                                      QStringLiteral("You must answer the soil depth question before proceeding."),
                                      QStringLiteral("You must answer the soil wetness question before proceeding."),
