@@ -58,7 +58,6 @@ frmDepoAndAg::frmDepoAndAg(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmDepoAndAg"));
     setWindowTitle(QStringLiteral("TALVO Selection Wizard"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     buildControls();
     Form_Load();
 }
