@@ -1,5 +1,6 @@
 #include "casefile/core/ProgramCallbacks.h"
 #include "economics/ui/EconomicWindows.h"
+#include "selection/ui/SelectionWindows.h"
 #include "platform/core/TempFolder.h"
 #include "platform/ui/QtSeams.h"
 #include "platform/ui/SettingsStore.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     talvo::InstallQtSeams();
     // Reading a file rebuilds the texts it does not hold through the selection and economic rules.
     talvo::TheCaseFileCallbacks() = talvo::ProgramCaseFileCallbacks();
+    talvo::ConnectSelectionWindows();
     talvo::ConnectEconomicWindows();
 
     talvo::Main();
