@@ -46,20 +46,20 @@ frmGetThresholds::frmGetThresholds(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmGetThresholds"));
     setWindowTitle(QStringLiteral("Set Threshold Levels"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsToPixels(5175), TwipsToPixels(2880));
+    setFixedSize(TwipsToPixels(5655), TwipsToPixels(2880));
 
     QLabel* heading =
-        label(this, "LabelHeading", QStringLiteral("Please Set Threshold Levels:"), twipsRect(240, 180, 4695, 300));
+        label(this, "LabelHeading", QStringLiteral("Please Set Threshold Levels:"), twipsRect(240, 180, 5175, 300));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    label(this, "LabelConcordance", QStringLiteral("Concordance Threshold:"), twipsRect(240, 780, 1935, 255));
-    SliderConcordance = slider(this, "SliderConcordance", 14, twipsRect(2280, 720, 2655, 435));
-    label(this, "LabelDiscordance", QStringLiteral("Discordance Threshold:"), twipsRect(240, 1440, 1935, 255));
-    SliderDiscordance = slider(this, "SliderDiscordance", 6, twipsRect(2280, 1380, 2655, 435));
+    label(this, "LabelConcordance", QStringLiteral("Concordance Threshold:"), twipsRect(240, 780, 2535, 255));
+    SliderConcordance = slider(this, "SliderConcordance", 14, twipsRect(2880, 720, 2535, 435));
+    label(this, "LabelDiscordance", QStringLiteral("Discordance Threshold:"), twipsRect(240, 1440, 2535, 255));
+    SliderDiscordance = slider(this, "SliderDiscordance", 6, twipsRect(2880, 1380, 2535, 435));
     CommandOK = new QPushButton(QStringLiteral("&OK"), this);
     CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandOK->setGeometry(twipsRect(3600, 2160, 1335, 375));
+    CommandOK->setGeometry(twipsRect(4080, 2160, 1335, 375));
     connect(CommandOK, &QPushButton::clicked, this, &frmGetThresholds::CommandOK_Click);
 }
 

@@ -7,28 +7,6 @@
 namespace talvo::test {
 namespace {
 
-TEST(RankingWizardRules, TheTextsBreakLinesWithCrLf)
-{
-    EXPECT_EQ(IdealPtTitleText(), QStringLiteral("Rank Countermeasures Using\r\nIdeal Point Analysis"));
-    const QString definition = IdealPtDefinitionText();
-    EXPECT_TRUE(definition.endsWith(QStringLiteral("\r\n\r\nPress the 'Next' button to proceed. ")));
-    EXPECT_TRUE(definition.contains(
-        QStringLiteral("\r\n     (3.) weighting the assessment criteria according to the your own objectives.\r\n")));
-    const QString explain = ExplainPText();
-    EXPECT_TRUE(explain.startsWith(QStringLiteral("In the Ideal Point Analysis equation, the variable 'p' symbolises "
-                                                  "the metric parameter.  This value")));
-    EXPECT_TRUE(
-        explain.endsWith(QStringLiteral("\r\n For more information see  'Ideal Point Analysis'  in help files.")));
-    EXPECT_FALSE(explain.contains(QLatin1Char('\n') + QStringLiteral("\n")));
-}
-
-TEST(RankingWizardRules, DefaultObjectivesDecreaseErosionNutrientsPollutantsAndAmmonia)
-{
-    const int expected[] = {6, 0, 6, 6, 0, 0, 0, 6, 0, 0};
-    for (int k = 0; k < 10; ++k)
-        EXPECT_EQ(DefaultObjectiveIndex(k), expected[k]) << k;
-}
-
 TEST(RankingWizardRules, StoredWeightsBecomeSliderPositions)
 {
     const struct
