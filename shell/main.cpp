@@ -1,5 +1,6 @@
 #include "casefile/core/ProgramCallbacks.h"
 #include "economics/ui/EconomicWindows.h"
+#include "mcdm/ui/RankingWindows.h"
 #include "selection/ui/SelectionWindows.h"
 #include "platform/core/TempFolder.h"
 #include "platform/ui/QtSeams.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[])
     // Reading a file rebuilds the texts it does not hold through the selection and economic rules.
     talvo::TheCaseFileCallbacks() = talvo::ProgramCaseFileCallbacks();
     talvo::ConnectSelectionWindows();
+    talvo::ConnectRankingWindows();
     talvo::ConnectEconomicWindows();
 
     talvo::Main();
