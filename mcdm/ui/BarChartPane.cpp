@@ -122,6 +122,28 @@ QChart* BarChartPane::chart() const
     return view_->chart();
 }
 
+BarChartPane* BarChartPane::SetUpChartWindow(QWidget& window, const QString& windowName, const QString& title,
+                                             const QString& chartName)
+{
+    window.setObjectName(windowName);
+    window.setWindowTitle(title);
+    window.setAttribute(Qt::WA_DeleteOnClose);
+    window.resize(900, 620);
+    auto* pane = new BarChartPane(&window);
+    pane->setObjectName(chartName);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pane);
+    return pane;
+}
+
+void BarChartPane::ShowContentsInWindow(const ChartContents& contents)
+{
+    ShowContents(contents);
+    QWidget* top = window();
+    top->resize(top->width(), std::max(top->height(), NeededHeight(top->width())));
+}
+
 int BarChartPane::NeededHeight(int width) const
 {
     if (legend_->isHidden())

@@ -26,8 +26,14 @@ class BarChartPane : public QWidget
 public:
     explicit BarChartPane(QWidget* parent = nullptr);
 
+    // Fills a chart window with one pane: its name, title and size, and deletion on close.
+    static BarChartPane* SetUpChartWindow(QWidget& window, const QString& windowName, const QString& title,
+                                          const QString& chartName);
+
     // Draws the contents, replacing what the pane showed.
     void ShowContents(const ChartContents& contents);
+    // The same, then makes its window tall enough for the whole legend rather than the chart smaller.
+    void ShowContentsInWindow(const ChartContents& contents);
 
     QChart* chart() const;
     // The height the pane needs at this width to show the chart and the whole legend.
