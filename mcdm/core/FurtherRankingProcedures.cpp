@@ -111,34 +111,30 @@ bool WeightedSummation(AssessmentState& state, RankingTable& table, int count)
     return trace.save();
 }
 
-void DetermineConcordance(const AssessmentState& state, IndexMatrix& ConcordanceMatrix, int count, PrintFile& trace)
+namespace {
+
+// The index of every ordered pair of distinct alternatives, built criterion by criterion by step, with one trace
+// line per criterion (the pair, the criterion and both scores, then what step adds) and one per pair.
+template <typename Step>
+void fillPairIndexes(const AssessmentState& state, IndexMatrix& matrix, int count, PrintFile& trace,
+                     const QString& label, Step step)
 {
     const ScoreMatrixTable& M = state.ScoreMatrix;
-    ConcordanceMatrix.fill(0);
+    matrix.fill(0);
     for (int i = 0; i < count; ++i) {
         for (int k = 0; k < count; ++k) {
             if (k == i)
                 continue;
-            Single conc = 0;
+            Single index = 0;
             for (int j = 0; j < state.NumberOfCriteria; ++j) {
-                const Single contribution = M(i, j) >= M(k, j) ? state.Criteria(j).Weight : Single(0);
-                conc += contribution;
-                trace.print(PrintLine()
-                                .append(i)
-                                .nextZone()
-                                .append(k)
-                                .nextZone()
-                                .append(j)
-                                .nextZone()
-                                .append(M(i, j))
-                                .append(M(k, j))
-                                .append(state.Criteria(j).Weight)
-                                .append(contribution)
-                                .append(conc));
+                PrintLine line;
+                line.append(i).nextZone().append(k).nextZone().append(j).nextZone().append(M(i, j)).append(M(k, j));
+                step(i, k, j, index, line);
+                trace.print(line);
             }
-            ConcordanceMatrix(i, k) = conc;
+            matrix(i, k) = index;
             trace.print(PrintLine()
-                            .append(QStringLiteral("*****Concordance Index"))
+                            .append(label)
                             .nextZone()
                             .append(i)
                             .nextZone()
@@ -146,54 +142,37 @@ void DetermineConcordance(const AssessmentState& state, IndexMatrix& Concordance
                             .nextZone()
                             .append(QStringLiteral("is"))
                             .nextZone()
-                            .append(conc)
+                            .append(index)
                             .append(Stars5));
         }
         trace.print(Stars11);
     }
 }
 
+} // namespace
+
+void DetermineConcordance(const AssessmentState& state, IndexMatrix& ConcordanceMatrix, int count, PrintFile& trace)
+{
+    const ScoreMatrixTable& M = state.ScoreMatrix;
+    fillPairIndexes(state, ConcordanceMatrix, count, trace, QStringLiteral("*****Concordance Index"),
+                    [&](int i, int k, int j, Single& conc, PrintLine& line) {
+                        const Single contribution = M(i, j) >= M(k, j) ? state.Criteria(j).Weight : Single(0);
+                        conc += contribution;
+                        line.append(state.Criteria(j).Weight).append(contribution).append(conc);
+                    });
+}
+
 void DetermineDiscordance(const AssessmentState& state, IndexMatrix& DiscordanceMatrix, int count, PrintFile& trace)
 {
     const ScoreMatrixTable& M = state.ScoreMatrix;
-    DiscordanceMatrix.fill(0);
-    for (int i = 0; i < count; ++i) {
-        for (int k = 0; k < count; ++k) {
-            if (k == i)
-                continue;
-            Single disc = 0;
-            for (int j = 0; j < state.NumberOfCriteria; ++j) {
-                // A raw score difference: not divided by the criterion's range.
-                const Single deviation = M(i, j) <= M(k, j) ? M(k, j) - M(i, j) : Single(0);
-                if (deviation > disc)
-                    disc = deviation;
-                trace.print(PrintLine()
-                                .append(i)
-                                .nextZone()
-                                .append(k)
-                                .nextZone()
-                                .append(j)
-                                .nextZone()
-                                .append(M(i, j))
-                                .append(M(k, j))
-                                .append(deviation)
-                                .append(disc));
-            }
-            DiscordanceMatrix(i, k) = disc;
-            trace.print(PrintLine()
-                            .append(QStringLiteral("*****Discordance Index for"))
-                            .nextZone()
-                            .append(i)
-                            .nextZone()
-                            .append(k)
-                            .nextZone()
-                            .append(QStringLiteral("is"))
-                            .nextZone()
-                            .append(disc)
-                            .append(Stars5));
-        }
-        trace.print(Stars11);
-    }
+    fillPairIndexes(state, DiscordanceMatrix, count, trace, QStringLiteral("*****Discordance Index for"),
+                    [&](int i, int k, int j, Single& disc, PrintLine& line) {
+                        // A raw score difference: not divided by the criterion's range.
+                        const Single deviation = M(i, j) <= M(k, j) ? M(k, j) - M(i, j) : Single(0);
+                        if (deviation > disc)
+                            disc = deviation;
+                        line.append(deviation).append(disc);
+                    });
 }
 
 Single CalculatenThreshold(const IndexMatrix& ConcordanceMatrix, int count)
