@@ -1,7 +1,7 @@
 # Sourced by run.sh and test.sh: installs what the build needs when it is missing (Debian 12).
 set -euo pipefail
 
-TALVO_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev)
+TALVO_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libgtest-dev)
 
 talvo_install_missing() {
     local missing=()
