@@ -1,4 +1,4 @@
-#include "casefile/core/ProgramCallbacks.h"
+#include "shell/core/ProgramCallbacks.h"
 #include "economics/ui/EconomicWindows.h"
 #include "mcdm/ui/RankingWindows.h"
 #include "platform/core/TempFolder.h"

@@ -64,7 +64,7 @@ public:
     {
         return take<bool>(what, QStringLiteral("#TRUE# or #FALSE#"), ParseFileBoolean);
     }
-    // A number that the reader converts to an Integer, rounding as the platform did (half to even).
+    // A number that the reader converts to an Integer, rounding half to even.
     std::optional<Integer> integerFromNumber(const QString& what)
     {
         auto value = take<Double>(what, QStringLiteral("a whole number"), ParseFileNumber);

@@ -1,4 +1,4 @@
-#include "casefile/core/ProgramCallbacks.h"
+#include "shell/core/ProgramCallbacks.h"
 
 #include "economics/core/EconomicInformation.h"
 #include "economics/core/EconomicQuestionSelection.h"

@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace talvo {
 
-// Where the about box looks for the system-information viewer: the settings store, in place of the registry.
+// Where the about box looks for the system-information viewer: two keys of the settings store.
 // The first look-up gives the viewer's full path; the second a folder that holds SysInfoProgram.
 inline const QString SysInfoPathSection = QStringLiteral("Shared Tools/MSINFO");
 inline const QString SysInfoPathKey = QStringLiteral("PATH");
