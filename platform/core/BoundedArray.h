@@ -6,7 +6,7 @@
 
 namespace talvo {
 
-// An index outside the declared bounds: what the original reported as "Subscript out of range".
+// An index outside the declared bounds, reported as "Subscript out of range".
 class SubscriptOutOfRange : public std::out_of_range
 {
 public:

@@ -4,7 +4,7 @@
 
 namespace talvo {
 
-// Layout sizes of the design are in twips: 1440 to the inch, so 15 to a logical pixel at 96 dpi.
+// Layout sizes are given in twips: 1440 to the inch, so 15 to a logical pixel at 96 dpi.
 constexpr int TwipsPerPixel = 15;
 
 constexpr int TwipsToPixels(int twips)

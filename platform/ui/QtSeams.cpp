@@ -43,7 +43,7 @@ QMessageBox::StandardButtons toQt(MessageButtons buttons)
 
 MessageAnswer QtMessageSeam::ask(const MessageRequest& request)
 {
-    // A box without a title shows the program's name, as the platform did.
+    // A box without a title shows the program's name.
     const QString title = request.title.isEmpty() ? QApplication::applicationName() : request.title;
     QMessageBox box(toQt(request.icon), title, request.text, toQt(request.buttons), QApplication::activeWindow());
     switch (box.exec()) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The platform's virtual-key codes and shift states, which key events report to the program. Qt's own key numbers
+// The virtual-key codes and shift states that key events report to the program. Qt's own key numbers
 // must not be compared with them: Qt::Key_Minus (45) and Qt::Key_Period (46) are the codes of Insert and Delete.
 // Header-only, so that the question-widget libraries can use it without linking the program.
 

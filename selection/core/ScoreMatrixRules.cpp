@@ -94,7 +94,7 @@ const std::map<int, ScoreRow>& scoreRows()
     return rows;
 }
 
-// The thirds as the design stores them: a double quotient by 3, kept as Single.
+// The thirds as the score matrix stores them: a double quotient by 3, kept as Single.
 Single third(int n)
 {
     return static_cast<Single>(n / 3.0);
