@@ -1,6 +1,6 @@
+#include "shell/core/ProgramCallbacks.h"
 #include "casefile/core/EvaluationFile.h"
 #include "casefile/core/EvaluationFileApply.h"
-#include "shell/core/ProgramCallbacks.h"
 #include "economics/core/EconomicSession.h"
 #include "tests/casefile/CaseFileTestSupport.h"
 
