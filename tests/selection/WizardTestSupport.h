@@ -3,7 +3,7 @@
 // The selection wizard on the process-wide assessment, with the real question-widget libraries registered in a
 // registry of the test's own and the working folder in a temporary directory.
 
-#include "shell/core/ProgramCallbacks.h"
+#include "shell/ProgramCallbacks.h"
 #include "casefile/ui/ResultsTextBox.h"
 #include "casefile/ui/frmTALVOfile.h"
 #include "platform/core/TempFolder.h"

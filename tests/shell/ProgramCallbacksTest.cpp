@@ -1,4 +1,4 @@
-#include "shell/core/ProgramCallbacks.h"
+#include "shell/ProgramCallbacks.h"
 #include "casefile/core/EvaluationFile.h"
 #include "casefile/core/EvaluationFileApply.h"
 #include "economics/core/EconomicSession.h"

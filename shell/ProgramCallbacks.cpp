@@ -1,4 +1,4 @@
-#include "shell/core/ProgramCallbacks.h"
+#include "shell/ProgramCallbacks.h"
 
 #include "economics/core/EconomicInformation.h"
 #include "economics/core/EconomicQuestionSelection.h"
