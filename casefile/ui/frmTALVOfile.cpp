@@ -128,6 +128,12 @@ void frmTALVOfile::FillCostBenefitGrid()
     MSFlexGridCostBenefit->showContent(CostBenefitGridContent(TheAssessment()));
 }
 
+void frmTALVOfile::HideCostBenefitGrid()
+{
+    MSFlexGridCostBenefit->setVisible(false);
+    MSFlexGridCostBenefit->setEnabled(false);
+}
+
 bool frmTALVOfile::ExportTALVOfileAsText(const QString& FileName)
 {
     ReportWindowTexts texts;

@@ -50,6 +50,8 @@ public:
     // Fills MSFlexGridCostBenefit from the assessment's final countermeasures and EconomicResults and makes it
     // visible and enabled.
     void FillCostBenefitGrid();
+    // Hides and disables MSFlexGridCostBenefit again, as before any costing.
+    void HideCostBenefitGrid();
 
     // The cell of the score grid last double-clicked (0, 0 before any).
     int EditRow() const { return editRow_; }

@@ -58,6 +58,10 @@ frmDepoAndAg::frmDepoAndAg(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmDepoAndAg"));
     setWindowTitle(QStringLiteral("TALVO Selection Wizard"));
+    // Kept before Form_Load changes the status flags; the main window keeps it before it empties the answers.
+    std::optional<SelectionCancelPoint>& pending = PendingSelectionCancelPoint();
+    cancelPoint_ = pending ? std::move(*pending) : KeepSelectionCancelPoint(TheAssessment(), TheSelectionSession());
+    pending.reset();
     buildControls();
     Form_Load();
 }
@@ -251,6 +255,8 @@ void frmDepoAndAg::CommandNext_Click()
     switch (currentPage_) {
     case Page::FrameLimitations3:
         if (!checkAllQuestionsAnswered()) {
+            // No final list stands, so no status of one either: Back must not pass the countermeasure page.
+            s.NoSuitableCountermeasures.IsSet = false;
             CommandNext->setEnabled(true);
             CommandFinish->setEnabled(false);
             s.NumberOfCountermeasures = static_cast<Integer>(selectedCountermeasureCount());
@@ -363,17 +369,31 @@ void frmDepoAndAg::CommandFinish_Click()
 {
     AssessmentState& s = TheAssessment();
     workingFilePath_ = JoinPath(s.TempFolder, WorkingFileName);
+    const auto scoresBefore = s.ScoreMatrix;
+    const bool rankedBefore = s.MCDMDone;
+    const bool costedBefore = s.EconomicDone;
+    // A new list has been neither ranked nor costed: the old results index countermeasures it may not hold.
+    s.MCDMDone = false;
+    s.EconomicDone = false;
     // One score row per final countermeasure; a status message in the list is no countermeasure.
     for (int Row = 0; Row < s.NumberOfCountermeasures; ++Row)
         FillScoreMatrix(s, s.FinalCountermeasures(Row), Row);
 
     frmTALVOfile& results = forms::frmTALVOfile.get();
-    // Each reports its own failure; the wizard then stays on its final page, so Finish can be tried again.
-    if (!results.SaveTALVOfile(workingFilePath_) || !results.ReadBackWorkingFile(workingFilePath_))
+    // Each reports its own failure; the wizard then stays on its final page as it was before Finish, so Finish
+    // can be tried again and Cancel still leaves the old assessment whole.
+    if (!results.SaveTALVOfile(workingFilePath_) || !results.ReadBackWorkingFile(workingFilePath_)) {
+        s.ScoreMatrix = scoresBefore;
+        s.MCDMDone = rankedBefore;
+        s.EconomicDone = costedBefore;
         return;
+    }
     results.SetCriteriaWeightsText(QString());
     results.SetIdealPtResultsText(QString());
     results.SetIdealPtIdealsText(QString());
+    results.SetPUsedCaption(QString());
+    results.SetEconomicInformationText(QString());
+    results.HideCostBenefitGrid();
     results.SetLimitationsInformationText(SetLimitationInformation(s));
     unloadWizard();
 }
@@ -381,6 +401,7 @@ void frmDepoAndAg::CommandFinish_Click()
 void frmDepoAndAg::CommandCancel_Click()
 {
     DisableAllLimitationQuestions(TheAssessment(), TheSelectionSession());
+    RestoreSelectionCancelPoint(cancelPoint_, TheAssessment(), TheSelectionSession());
     unloadWizard();
 }
 

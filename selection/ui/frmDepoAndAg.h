@@ -2,6 +2,7 @@
 
 #include "platform/ui/ComponentHost.h"
 #include "platform/ui/FormHandle.h"
+#include "selection/core/SelectionCancelPoint.h"
 #include "selection/core/SelectionSession.h"
 #include "selection/ui/FarmPictureClip.h"
 
@@ -126,6 +127,8 @@ private:
     QPushButton* CommandCancel = nullptr;
 
     Page currentPage_ = Page::FrameDeposition;
+    // What Cancel or the close box puts back.
+    SelectionCancelPoint cancelPoint_;
     QString workingFilePath_;
     FarmPictureClip PictureClip1;
     int farmPictureIndex_ = 0;

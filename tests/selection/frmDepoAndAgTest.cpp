@@ -384,7 +384,7 @@ TEST_F(SelectionWizardTest, FinishThatCannotWriteTheWorkingFileSaysSoAndStaysOpe
     EXPECT_TRUE(state().NoCountermeasuresNeeded.IsSet);
 }
 
-TEST_F(SelectionWizardTest, CancelClearsTheNeededFlagsKeepsTheAnswersAndCloses)
+TEST_F(SelectionWizardTest, CancelPutsTheAssessmentBackAsItWasAndCloses)
 {
     runTo(ScenarioVeryClose, FarmDairy, {DairyForest});
     type(QStringLiteral("ctlSlope"), QStringLiteral("7"));
@@ -392,8 +392,9 @@ TEST_F(SelectionWizardTest, CancelClearsTheNeededFlagsKeepsTheAnswersAndCloses)
     EXPECT_FALSE(forms::frmDepoAndAg.Loaded());
     for (const LimitationQuestionRecord& question : state().LimitationQuestions)
         EXPECT_FALSE(question.Needed);
-    EXPECT_EQ(answerOf(lq::Slope), QStringLiteral("7"));
-    EXPECT_EQ(state().NumberOfCountermeasures, 1);
+    EXPECT_EQ(answerOf(lq::Slope), QString());
+    EXPECT_EQ(state().NumberOfCountermeasures, 0);
+    EXPECT_TRUE(state().AgricultureType.isEmpty());
     EXPECT_FALSE(QFile::exists(JoinPath(temp_.path(), QStringLiteral("tmp.txt"))));
 }
 
