@@ -7,11 +7,14 @@
 
 namespace talvo {
 
+// Told, by the window's object name, each time a handle creates a window or it goes (unloaded or destroyed): the
+// main window follows which wizards are open through it.
+inline std::function<void(const QString& FormName, bool Loaded)> FormLoadedChanged;
+
 // The global reference through which a window is reached. The first use creates the window (not shown);
 // asking whether it is visible or loaded never creates it; Unload destroys the window and its widgets, and the
 // next use creates a fresh one. Whatever must outlive an unload lives in a core object, not in the window.
-template <typename Form>
-class FormHandle
+template <typename Form> class FormHandle
 {
 public:
     // Called with each new instance right after it is created, before anything uses it; the main window sets
@@ -22,8 +25,17 @@ public:
     {
         if (!form_) {
             form_ = new Form();
+            const QString name = form_->objectName();
+            // A window closed by its own title bar may be destroyed without an unload.
+            QObject::connect(form_.data(), &QObject::destroyed, [this, name](QObject* gone) {
+                // A widget says it is destroyed before the guard forgets it.
+                if (form_.data() == gone)
+                    form_.clear();
+                notify(name);
+            });
             if (onCreate)
                 onCreate(*form_);
+            notify(name);
         }
         return *form_;
     }
@@ -55,9 +67,16 @@ public:
             outer->hide();
         // Never delete synchronously: the unload may come from one of the window's own events.
         outer->deleteLater();
+        notify(inner->objectName());
     }
 
 private:
+    void notify(const QString& name) const
+    {
+        if (FormLoadedChanged)
+            FormLoadedChanged(name, Loaded());
+    }
+
     // The widget that holds the form on screen: an MDI frame when it has one, else the form itself.
     static QWidget* frame(Form& form)
     {

@@ -3,8 +3,10 @@
 #include "casefile/ui/frmTALVOfile.h"
 #include "platform/core/Seams.h"
 #include "platform/core/Twips.h"
+#include "platform/ui/FormHandle.h"
 #include "platform/ui/HelpViewer.h"
 #include "platform/ui/SettingsStore.h"
+#include "selection/core/SelectionCancelPoint.h"
 #include "shell/core/AppInfo.h"
 #include "shell/core/MainGeometry.h"
 #include "shell/core/WindowHooks.h"
@@ -29,6 +31,7 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace talvo {
@@ -41,6 +44,7 @@ const QString NoHelpText =
     QStringLiteral("Unable to display Help Contents. There is no Help associated with this project.");
 const QString HelpPromptText = QStringLiteral("Would you like help getting started with your TalvoDSS assessment?");
 const QString HelpPromptTitle = QStringLiteral("Need some help?");
+const QString WizardOpenText = QStringLiteral("Finish or cancel the open wizard first.");
 
 struct ButtonDefinition
 {
@@ -103,6 +107,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     CaseFile.Open = [](frmTALVOfile& window, const QString& path) { return window.OpenTALVOfile(path); };
     CaseFile.Export = [](frmTALVOfile& window, const QString& path) { return window.ExportTALVOfileAsText(path); };
 
+    FormLoadedChanged = [this](const QString& FormName, bool Loaded) { formLoadedChanged(FormName, Loaded); };
+
     MDIForm_Load();
     Timer1->start();
 }
@@ -110,6 +116,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 frmMain::~frmMain()
 {
     forms::frmTALVOfile.onCreate = nullptr;
+    FormLoadedChanged = nullptr;
 }
 
 void frmMain::createMenus()
@@ -172,16 +179,18 @@ void frmMain::createMenus()
     mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", QStringLiteral("&About TalvoDSS..."), &frmMain::mnuHelpAbout_Click);
 
     // The states at load.
-    mnuFileClose->setEnabled(false);
-    mnuFileSave->setEnabled(false);
-    mnuFileSaveAs->setEnabled(false);
-    mnuFileExport->menuAction()->setEnabled(false);
+    setCommandEnabled(mnuFileNew, true);
+    setCommandEnabled(mnuFileOpen, true);
+    setCommandEnabled(mnuFileClose, false);
+    setCommandEnabled(mnuFileSave, false);
+    setCommandEnabled(mnuFileSaveAs, false);
+    setCommandEnabled(mnuFileExport->menuAction(), false);
     mnuViewToolbar->setChecked(true);
     mnuViewStatusBar->setChecked(true);
-    mnuRunSelectWizard->setEnabled(false);
-    mnuRunMCDM->setEnabled(false);
-    mnuRunEconomic->setEnabled(false);
-    mnuGraphScores->setEnabled(false);
+    setCommandEnabled(mnuRunSelectWizard, false);
+    setCommandEnabled(mnuRunMCDM, false);
+    setCommandEnabled(mnuRunEconomic, false);
+    setCommandEnabled(mnuGraphScores, false);
 }
 
 void frmMain::createToolbar()
@@ -255,17 +264,17 @@ void frmMain::MDIForm_Activate()
 {
     AssessmentState& s = TheAssessment();
     if (s.NumberOfCountermeasures > 1) {
-        mnuRunMCDM->setEnabled(true);
+        setCommandEnabled(mnuRunMCDM, true);
         setButtonEnabled(6, true);
     }
     if (s.NumberOfCountermeasures > 0 && !s.NoSuitableCountermeasures.IsSet && !s.NoCountermeasuresNeeded.IsSet) {
         const bool costable = s.DepositionScenario != ConsiderAllScenarios;
-        mnuRunEconomic->setEnabled(costable);
+        setCommandEnabled(mnuRunEconomic, costable);
         setButtonEnabled(7, costable);
         setButtonEnabled(9, costable);
     }
     if (s.NumberOfCountermeasures == 0) {
-        mnuRunEconomic->setEnabled(false);
+        setCommandEnabled(mnuRunEconomic, false);
         setButtonEnabled(7, false);
         setButtonEnabled(9, false);
     }
@@ -369,24 +378,37 @@ void frmMain::mnuViewStatusBar_Click()
 
 void frmMain::mnuRunSelectWizard_Click()
 {
+    // Asked again while it is open: the same wizard comes to the front, with its answers as they are.
+    if (openWizards_.contains(SelectionWizardWindow)) {
+        ShowConnectedWindow(SelectionWizardWindow);
+        return;
+    }
+    if (refusedUnderWizard(mnuRunSelectWizard))
+        return;
     AssessmentState& s = TheAssessment();
+    PendingSelectionCancelPoint() = KeepSelectionCancelPoint(s, TheSelectionSession());
     for (LimitationQuestionRecord& question : s.LimitationQuestions)
         question.AnswerText.clear();
     ShowConnectedWindow(SelectionWizardWindow);
-    mnuGraphScores->setEnabled(true);
+    PendingSelectionCancelPoint().reset();
+    setCommandEnabled(mnuGraphScores, true);
 }
 
 void frmMain::mnuRunMCDM_Click()
 {
-    ShowConnectedWindow(RankingWizardWindow);
+    if (!refusedUnderWizard(mnuRunMCDM))
+        ShowConnectedWindow(RankingWizardWindow);
 }
 void frmMain::mnuRunEconomic_Click()
 {
-    ShowConnectedWindow(EconomicWizardWindow);
+    if (!refusedUnderWizard(mnuRunEconomic))
+        ShowConnectedWindow(EconomicWizardWindow);
 }
 
 void frmMain::mnuGraphScores_Click()
 {
+    if (refusedUnderWizard(mnuGraphScores))
+        return;
     if (!forms::frmTALVOfile.Visible()) {
         MsgBox(GraphScoresNeedsFileText);
         return;
@@ -452,8 +474,53 @@ QAction* frmMain::Button(int index) const
 
 void frmMain::setButtonEnabled(int index, bool enabled)
 {
-    if (QAction* button = Button(index))
-        button->setEnabled(enabled);
+    setCommandEnabled(Button(index), enabled);
+}
+
+void frmMain::setCommandEnabled(QAction* command, bool enabled)
+{
+    if (!command)
+        return;
+    ruleEnabled_.insert(command, enabled);
+    command->setEnabled(enabled && !heldByWizard(command));
+}
+
+bool frmMain::heldByWizard(const QAction* command) const
+{
+    const bool selection = openWizards_.contains(SelectionWizardWindow);
+    // File New, Open and Close would replace or drop the assessment any wizard works on.
+    if (command == mnuFileNew || command == mnuFileOpen || command == mnuFileClose || command == Button(1) ||
+        command == Button(2))
+        return !openWizards_.isEmpty();
+    // One selection at a time, and none under a ranking or costing of the list it would replace.
+    if (command == mnuRunSelectWizard || command == Button(5))
+        return !selection && !openWizards_.isEmpty();
+    // What the selection wizard is rebuilding is neither saved, exported, ranked, costed nor charted meanwhile.
+    const QAction* underSelection[] = {mnuFileSave,    Button(3), mnuFileSaveAs,  mnuFileExport->menuAction(),
+                                       mnuRunMCDM,     Button(6), mnuRunEconomic, Button(7),
+                                       mnuGraphScores, Button(9)};
+    return selection &&
+           std::find(std::begin(underSelection), std::end(underSelection), command) != std::end(underSelection);
+}
+
+bool frmMain::refusedUnderWizard(const QAction* command)
+{
+    if (!heldByWizard(command))
+        return false;
+    MsgBox(WizardOpenText);
+    return true;
+}
+
+void frmMain::formLoadedChanged(const QString& FormName, bool Loaded)
+{
+    if (FormName != SelectionWizardWindow && FormName != RankingWizardWindow && FormName != EconomicWizardWindow)
+        return;
+    if (Loaded)
+        openWizards_.insert(FormName);
+    else
+        openWizards_.remove(FormName);
+    for (auto it = ruleEnabled_.cbegin(); it != ruleEnabled_.cend(); ++it)
+        it.key()->setEnabled(it.value() && !heldByWizard(it.key()));
 }
 
 QString frmMain::StatusPanelText(int panel) const

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QSet>
 
 #include <array>
 #include <functional>
@@ -19,7 +21,8 @@ class frmTALVOfile;
 
 // The multiple-document main window: menus, toolbar, status bar and the results window inside. Which commands
 // are available is changed by each event on its own terms (load, activation, New, Open, Close, Run), never
-// recomputed from the state as a whole.
+// recomputed from the state as a whole. While a wizard works on the assessment, the commands that would change
+// or replace it under the wizard are held back on top of that, and come back as those rules left them.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
@@ -90,6 +93,11 @@ private:
     void createToolbar();
     void createStatusBar();
     void setButtonEnabled(int index, bool enabled);
+    void setCommandEnabled(QAction* command, bool enabled);
+    bool heldByWizard(const QAction* command) const;
+    // Says so when a held command is reached other than through its menu entry or button.
+    bool refusedUnderWizard(const QAction* command);
+    void formLoadedChanged(const QString& FormName, bool Loaded);
     void showResultsWindow();
     void fitResultsWindow();
     void showHelp(int command);
@@ -127,6 +135,9 @@ private:
     QTimer* Timer1 = nullptr;
 
     bool caseWindowOpen_ = false;
+    // Each command's state as its rules set it; what is shown also depends on the wizards open.
+    QHash<QAction*, bool> ruleEnabled_;
+    QSet<QString> openWizards_;
     // The one file dialog keeps the overwrite prompt once Save As has set it.
     bool dialogOverwritePrompt_ = false;
     bool unloaded_ = false;

@@ -46,6 +46,8 @@ void frmMain::fitResultsWindow()
 
 void frmMain::mnuFileNew_Click()
 {
+    if (refusedUnderWizard(mnuFileNew))
+        return;
     AssessmentState& s = TheAssessment();
     showResultsWindow();
     caseWindowOpen_ = true;
@@ -54,21 +56,23 @@ void frmMain::mnuFileNew_Click()
     s.CaseFilePath = defaultCaseFilePath();
     panels_[1]->setText(s.CaseFilePath);
 
-    mnuRunSelectWizard->setEnabled(true);
-    mnuFileOpen->setEnabled(false);
-    mnuFileNew->setEnabled(false);
+    setCommandEnabled(mnuRunSelectWizard, true);
+    setCommandEnabled(mnuFileOpen, false);
+    setCommandEnabled(mnuFileNew, false);
     setButtonEnabled(1, false);
     setButtonEnabled(2, false);
-    mnuFileClose->setEnabled(true);
-    mnuFileSave->setEnabled(true);
+    setCommandEnabled(mnuFileClose, true);
+    setCommandEnabled(mnuFileSave, true);
     setButtonEnabled(3, true);
     setButtonEnabled(5, true);
-    mnuFileSaveAs->setEnabled(true);
-    mnuFileExport->menuAction()->setEnabled(true);
+    setCommandEnabled(mnuFileSaveAs, true);
+    setCommandEnabled(mnuFileExport->menuAction(), true);
 }
 
 void frmMain::mnuFileOpen_Click()
 {
+    if (refusedUnderWizard(mnuFileOpen))
+        return;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
     request.title = QStringLiteral("Open");
@@ -97,55 +101,59 @@ void frmMain::mnuFileOpen_Click()
     caseWindowOpen_ = true;
 
     panels_[1]->setText(s.CaseFilePath);
-    mnuRunSelectWizard->setEnabled(true);
+    setCommandEnabled(mnuRunSelectWizard, true);
     if (s.NumberOfCountermeasures > 1) {
-        mnuRunMCDM->setEnabled(true);
+        setCommandEnabled(mnuRunMCDM, true);
         setButtonEnabled(6, true);
     }
     if (s.NumberOfCountermeasures >= 1 && !s.NoSuitableCountermeasures.IsSet && !s.NoCountermeasuresNeeded.IsSet) {
         if (s.DepositionScenario != ConsiderAllScenarios) {
-            mnuRunEconomic->setEnabled(true);
+            setCommandEnabled(mnuRunEconomic, true);
             setButtonEnabled(7, true);
         }
         setButtonEnabled(9, true);
     }
-    mnuFileOpen->setEnabled(false);
+    setCommandEnabled(mnuFileOpen, false);
     setButtonEnabled(1, false);
-    mnuFileNew->setEnabled(false);
+    setCommandEnabled(mnuFileNew, false);
     setButtonEnabled(2, false);
-    mnuFileClose->setEnabled(true);
-    mnuFileSave->setEnabled(true);
+    setCommandEnabled(mnuFileClose, true);
+    setCommandEnabled(mnuFileSave, true);
     setButtonEnabled(3, true);
-    mnuFileSaveAs->setEnabled(true);
-    mnuFileExport->menuAction()->setEnabled(true);
-    mnuGraphScores->setEnabled(true);
-    mnuRunSelectWizard->setEnabled(true);
+    setCommandEnabled(mnuFileSaveAs, true);
+    setCommandEnabled(mnuFileExport->menuAction(), true);
+    setCommandEnabled(mnuGraphScores, true);
+    setCommandEnabled(mnuRunSelectWizard, true);
     setButtonEnabled(5, true);
 }
 
 void frmMain::mnuFileClose_Click()
 {
+    if (refusedUnderWizard(mnuFileClose))
+        return;
     caseWindowOpen_ = false;
     forms::frmTALVOfile.Unload();
 
-    mnuRunSelectWizard->setEnabled(false);
-    mnuRunMCDM->setEnabled(false);
-    mnuRunEconomic->setEnabled(false);
-    mnuFileNew->setEnabled(true);
+    setCommandEnabled(mnuRunSelectWizard, false);
+    setCommandEnabled(mnuRunMCDM, false);
+    setCommandEnabled(mnuRunEconomic, false);
+    setCommandEnabled(mnuFileNew, true);
     setButtonEnabled(1, true);
-    mnuFileOpen->setEnabled(true);
+    setCommandEnabled(mnuFileOpen, true);
     setButtonEnabled(2, true);
-    mnuFileClose->setEnabled(false);
-    mnuFileSave->setEnabled(false);
+    setCommandEnabled(mnuFileClose, false);
+    setCommandEnabled(mnuFileSave, false);
     for (int i : {3, 5, 6, 7, 9})
         setButtonEnabled(i, false);
-    mnuFileSaveAs->setEnabled(false);
-    mnuFileExport->menuAction()->setEnabled(false);
-    mnuGraphScores->setEnabled(false);
+    setCommandEnabled(mnuFileSaveAs, false);
+    setCommandEnabled(mnuFileExport->menuAction(), false);
+    setCommandEnabled(mnuGraphScores, false);
 }
 
 void frmMain::mnuFileSave_Click()
 {
+    if (refusedUnderWizard(mnuFileSave))
+        return;
     AssessmentState& s = TheAssessment();
     // The default path is a working name only: the user chooses where the file really goes.
     if (s.CaseFilePath == defaultCaseFilePath()) {
@@ -157,6 +165,8 @@ void frmMain::mnuFileSave_Click()
 
 void frmMain::mnuFileSaveAs_Click()
 {
+    if (refusedUnderWizard(mnuFileSaveAs))
+        return;
     dialogOverwritePrompt_ = true;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
@@ -173,6 +183,8 @@ void frmMain::mnuFileSaveAs_Click()
 
 void frmMain::mnuFileExportTXT_Click()
 {
+    if (refusedUnderWizard(mnuFileExport->menuAction()))
+        return;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
     request.title = QStringLiteral("Export File As");
