@@ -146,6 +146,11 @@ void frmMCDM::RunMCDM()
         MsgBox(TooFewCountermeasuresMessage);
         return;
     }
+    // A p read from a file after the p page was left has not been checked; 0 would divide by zero in the root.
+    if (s.PValue < LowestPValue || s.PValue > HighestPValue) {
+        MsgBox(PValueRangeMessage);
+        return;
+    }
     s.MCDMDone = true;
     RankingTable& table = TheRankingSession().Workspace.RankingTable;
     IdealPointAnalysis(s, table, count, selectedIdealWords());
@@ -159,6 +164,9 @@ void frmMCDM::RunMCDM()
     if (texts.IdealPtResults) {
         results.SetIdealPtResultsText(*texts.IdealPtResults);
         RichTextBoxFinalRank->setText(*texts.IdealPtResults);
+    } else {
+        // Nothing was ranked into FinalScores: a save must not write the old scores as this ranking.
+        s.MCDMDone = false;
     }
     results.SetCriteriaWeightsText(texts.CriteriaWeights);
 }

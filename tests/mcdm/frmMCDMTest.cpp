@@ -351,7 +351,8 @@ TEST_F(RankingWizard, WithoutAnOpenFileOnlyTheWeightsArrive)
     Open();
     RunThrough();
     EXPECT_EQ(messages.texts(), QStringList{NoFileOpenForMCDMMessage});
-    EXPECT_TRUE(TheAssessment().MCDMDone);
+    // Nothing was ranked, so nothing may be saved as a ranking.
+    EXPECT_FALSE(TheAssessment().MCDMDone);
     ASSERT_TRUE(forms::frmTALVOfile.Loaded());
     EXPECT_FALSE(forms::frmTALVOfile.Visible());
     EXPECT_EQ(ResultsText("RichTextBoxCriteriaWeights"), PerCriterion(QStringLiteral("5\t"), QStringLiteral("\r\n")));
