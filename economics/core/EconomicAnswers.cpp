@@ -98,7 +98,27 @@ MessageRequest MissingCostMessage(int record)
     return request;
 }
 
-std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState& state)
+bool CropQuestionNeeded(const AssessmentState& state)
+{
+    if (state.AgricultureType != QLatin1String("Arable Production") ||
+        !state.LimitationQuestions(CropQuestionRecord).AnswerText.isEmpty())
+        return false;
+    for (int i = 0; i < state.NumberOfCountermeasures; ++i) {
+        for (int k = FirstCropCountermeasure; k <= LastCropCountermeasure; ++k) {
+            if (state.FinalCountermeasures(i) == state.Countermeasures(k).Name)
+                return true;
+        }
+    }
+    return false;
+}
+
+MessageRequest MissingCropMessage()
+{
+    return MessageRequest{QStringLiteral("You must select the crop before proceeding."), MessageIcon::Exclamation,
+                          MessageButtons::OK, QStringLiteral("Missing Cost Information")};
+}
+
+std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState& state, bool cropAsked)
 {
     std::vector<MessageRequest> messages;
     for (int record : FarmDataCheckOrder()) {
@@ -110,6 +130,8 @@ std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState&
         if (answerMissing(question))
             messages.push_back(MissingCostMessage(record));
     }
+    if (cropAsked && state.LimitationQuestions(CropQuestionRecord).AnswerText.isEmpty())
+        messages.push_back(MissingCropMessage());
     return messages;
 }
 

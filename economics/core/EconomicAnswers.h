@@ -22,9 +22,15 @@ std::optional<bool> StoreYesNoAnswer(AssessmentState& state, int record, const Q
 // "Missing Cost Information", records 24 to 41 in a plain box with no title of its own.
 MessageRequest MissingCostMessage(int record);
 
+// The arable costs depend on the crop, which the evaluation file does not keep: when the wizard opens for
+// "Arable Production" with a final countermeasure of catalogue 54 to 61 and no crop answer, its farm-data page
+// asks the selection wizard's crop question (limitation record 33) after the farm-data records.
+bool CropQuestionNeeded(const AssessmentState& state);
+MessageRequest MissingCropMessage();
+
 // One message per needed farm-data answer that is missing, in check order; empty when all are there (the
 // wizard's True). A text question whose answer is not a number counts as missing. The barley area counts only
-// when the barley question is answered "Yes".
-std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState& state);
+// when the barley question is answered "Yes". When the crop is asked, a missing crop answer comes last.
+std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState& state, bool cropAsked = false);
 
 } // namespace talvo

@@ -41,11 +41,16 @@ std::vector<EconomicQuestionPlacement> FarmDataPageLayout(const AssessmentState&
     for (int record : FarmDataCreationOrder()) {
         if (!state.EconomicQuestions(record).Needed)
             continue;
-        ++session.QuestionCount;
-        const Single top = FirstRowOffset + RowHeight * static_cast<Single>(session.QuestionCount);
-        placements.push_back({record, EconomicFrame::FrameEcQuestions1, 125, top, record != BarleyAreaRecord});
+        placements.push_back(
+            {record, EconomicFrame::FrameEcQuestions1, 125, NextFarmDataRowTop(session), record != BarleyAreaRecord});
     }
     return placements;
+}
+
+Single NextFarmDataRowTop(EconomicSession& session)
+{
+    ++session.QuestionCount;
+    return FirstRowOffset + RowHeight * static_cast<Single>(session.QuestionCount);
 }
 
 bool BarleyAreaVisible(const AssessmentState& state)

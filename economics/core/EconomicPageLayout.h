@@ -47,6 +47,15 @@ constexpr int BarleyAreaRecord = 2;
 // 5295 twips, so the window must let the user reach them.
 std::vector<EconomicQuestionPlacement> FarmDataPageLayout(const AssessmentState& state, EconomicSession& session);
 
+// The limitation record of the crop question and the arable countermeasures whose costs depend on the crop.
+constexpr int CropQuestionRecord = 33;
+constexpr int FirstCropCountermeasure = 54;
+constexpr int LastCropCountermeasure = 61;
+
+// The top of the next row of the farm-data page, counted into QuestionCount: where the crop question goes after
+// the farm-data records.
+Single NextFarmDataRowTop(EconomicSession& session);
+
 // Whether the barley area is shown once the stored answers are applied: only under a "Yes".
 bool BarleyAreaVisible(const AssessmentState& state);
 

@@ -184,6 +184,7 @@ void frmEconomic::Form_Load()
     for (int i = 0; i < state.NumberOfCountermeasures; ++i)
         names += CrLf + state.FinalCountermeasures(i);
     RichTextBoxIntro->setText(IntroTitle + CrLf + names);
+    askCrop_ = CropQuestionNeeded(state);
     showFrame(EconomicFrame::FrameIntro);
     CommandFinish->setEnabled(false);
     CommandBack->setEnabled(false);
@@ -222,7 +223,7 @@ void frmEconomic::CommandNext_Click()
             CommandNext_Click();
         break;
     case EconomicFrame::FrameEcQuestions1: {
-        const std::vector<MessageRequest> missing = CheckAllCostQuestionsAnswered(state);
+        const std::vector<MessageRequest> missing = CheckAllCostQuestionsAnswered(state, askCrop_);
         for (const MessageRequest& message : missing)
             ShowMessage(message);
         if (!missing.empty())

@@ -58,6 +58,7 @@ private:
     void EmptyEconomicQuestionsFrames();
 
     QuestionControl addQuestion(const EconomicQuestionPlacement& place, QStringList& placed);
+    QuestionControl addCropQuestion(Single top);
     void applyStoredAnswer(QuestionControl& control, int record);
     ObjectEventHandler handlerFor(int record);
     void removeQuestions(QStringList& placed);
@@ -86,6 +87,8 @@ private:
 
     EconomicFrame current_ = EconomicFrame::FrameIntro;
     bool loaded_ = false;
+    // Decided when the wizard opens, so the question stays on the page once it is answered.
+    bool askCrop_ = false;
     // Names of the widgets placed on the farm-data page and on the variable pages. Removal goes by these rather
     // than by the flags, which a file read while the wizard is open may change.
     QStringList costQuestions_;

@@ -5,6 +5,8 @@
 #include "economics/core/EconomicSession.h"
 #include "platform/core/NumberForms.h"
 #include "platform/core/Twips.h"
+#include "selection/core/LimitationAnswers.h"
+#include "selection/core/LimitationHandlers.h"
 #include "tables/core/ReferenceTables.h"
 
 #include <QScrollArea>
@@ -31,6 +33,34 @@ QuestionControl frmEconomic::addQuestion(const EconomicQuestionPlacement& place,
     control.Move(static_cast<int>(place.Left), static_cast<int>(place.Top), static_cast<int>(EconomicQuestionWidth),
                  static_cast<int>(EconomicQuestionHeight));
     control.SetProperty("Question", question.QuestionText);
+    return control;
+}
+
+// The selection wizard's crop question, answered into its limitation record by that wizard's own rule.
+QuestionControl frmEconomic::addCropQuestion(Single top)
+{
+    const LimitationQuestionRecord& crop = TheAssessment().LimitationQuestions(CropQuestionRecord);
+    const QString name = crop.ControlName;
+    QuestionControl control =
+        host_.Add(crop.ProgID, name, SurfaceEcQuestions1, [this, name](const QString& eventName, QVariantList&) {
+            const LimitationEventOutcome outcome =
+                HandleLimitationEvent(TheAssessment(), TheSelectionSession(), CropQuestionRecord, eventName,
+                                      host_.Find(name).Property("Answer"));
+            if (outcome.Message)
+                ShowMessage(*outcome.Message);
+        });
+    if (!control)
+        return control;
+    costQuestions_ << name;
+    control.Move(125, static_cast<int>(top), static_cast<int>(EconomicQuestionWidth),
+                 static_cast<int>(EconomicQuestionHeight));
+    control.SetProperty("Question", crop.QuestionText);
+    const QStringList& options = LimitationAnswerOptions(CropQuestionRecord);
+    for (const QString& option : options)
+        control.Call("AddAnswerOption", {option});
+    control.SetVisible(true);
+    if (const qsizetype stored = options.indexOf(crop.AnswerText); stored >= 0)
+        control.SetProperty("Answer", static_cast<int>(stored));
     return control;
 }
 
@@ -106,6 +136,14 @@ bool frmEconomic::FillCostQuestionsFrame()
     }
     if (barleyAnswerDue)
         applyStoredAnswer(barleyQuestion, BarleyGrownRecord);
+    if (askCrop_) {
+        const Single top = NextFarmDataRowTop(TheEconomicSession());
+        if (!addCropQuestion(top)) {
+            removeQuestions(costQuestions_);
+            return false;
+        }
+        bottom = std::max(bottom, static_cast<int>(top + EconomicQuestionHeight));
+    }
     // Rows below the frame's lower edge are reached by scrolling.
     SurfaceEcQuestions1->setMinimumHeight(TwipsToPixels(bottom + BottomMarginTwips));
     ScrollEcQuestions1->verticalScrollBar()->setValue(0);
