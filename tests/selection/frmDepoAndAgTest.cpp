@@ -312,6 +312,17 @@ TEST_F(SelectionWizardTest, NothingFeasibleShowsTheStatusAndBackPassesTheCounter
     EXPECT_EQ(page(), Page::FrameAgriculture);
 }
 
+TEST_F(SelectionWizardTest, AFailedCheckLeavesNoStatusSoBackKeepsTheSelection)
+{
+    runTo(ScenarioVeryClose, FarmDairy, {DairyForest});
+    type(QStringLiteral("ctlSlope"), QStringLiteral("30")); // nothing feasible, and answers missing
+    press("CommandNext");
+    EXPECT_FALSE(state().NoSuitableCountermeasures.IsSet);
+    press("CommandBack");
+    EXPECT_EQ(page(), Page::FrameCounterm);
+    EXPECT_EQ(list("ListCountermeasures")->selectedItems().size(), 1);
+}
+
 TEST_F(SelectionWizardTest, BackFromTheFinalPageAndNextAgainRebuildsTheSameList)
 {
     runTo(ScenarioClose, FarmDairy, {SupplyCa, DairyAFCF});
