@@ -27,9 +27,11 @@ public:
             form_ = new Form();
             const QString name = form_->objectName();
             // A window closed by its own title bar may be destroyed without an unload.
+            formObject_ = form_.data();
             QObject::connect(form_.data(), &QObject::destroyed, [this, name](QObject* gone) {
-                // A widget says it is destroyed before the guard forgets it.
-                if (form_.data() == gone)
+                // A widget says it is destroyed before the guard forgets it; compared as an object, since it is
+                // no longer a Form by then.
+                if (formObject_.data() == gone)
                     form_.clear();
                 notify(name);
             });
@@ -85,6 +87,7 @@ private:
     }
 
     QPointer<Form> form_;
+    QPointer<QObject> formObject_; // the same window, for comparisons while it is being destroyed
 };
 
 } // namespace talvo
