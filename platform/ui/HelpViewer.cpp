@@ -1,5 +1,7 @@
 #include "platform/ui/HelpViewer.h"
 
+#include "platform/ui/WindowPlacement.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +49,8 @@ bool ShowHelp(QWidget* Owner, const QString& HelpFile, int Command, const QStrin
             open->deleteLater();
         open = new HelpViewer(std::move(*document), HelpFile, Owner);
         viewer() = open;
+        if (Owner)
+            PlaceOver(*open, *Owner);
     }
     if (Command == HELP_CONTENTS)
         open->ShowContents();
