@@ -183,12 +183,17 @@ TEST_F(RankingWizard, PagesAndButtonsStepThroughAndBack)
         bool next;
         Page page;
         bool back, nextEnabled, finish;
+        const char* focus; // the page's first input, or the button to go on with
     };
     const Step steps[] = {
-        {true, Page::FramePValue, true, true, false},   {true, Page::FrameObjectives, true, true, false},
-        {true, Page::FrameWeights, true, true, false},  {true, Page::FrameFinalScores, true, false, true},
-        {false, Page::FrameWeights, true, true, false}, {false, Page::FrameObjectives, true, true, false},
-        {false, Page::FramePValue, true, true, false},  {false, Page::FrameIntro, false, true, false},
+        {true, Page::FramePValue, true, true, false, "TextPValue"},
+        {true, Page::FrameObjectives, true, true, false, "ComboCriteria0"},
+        {true, Page::FrameWeights, true, true, false, "SliderSoilErosion"},
+        {true, Page::FrameFinalScores, true, false, true, "CommandFinish"},
+        {false, Page::FrameWeights, true, true, false, "SliderSoilErosion"},
+        {false, Page::FrameObjectives, true, true, false, "ComboCriteria0"},
+        {false, Page::FramePValue, true, true, false, "TextPValue"},
+        {false, Page::FrameIntro, false, true, false, "CommandNext"},
     };
     for (const Step& step : steps) {
         step.next ? wizard.CommandNext_Click() : wizard.CommandBack_Click();
@@ -197,7 +202,12 @@ TEST_F(RankingWizard, PagesAndButtonsStepThroughAndBack)
         EXPECT_EQ(Button("CommandBack")->isEnabled(), step.back);
         EXPECT_EQ(Button("CommandNext")->isEnabled(), step.nextEnabled);
         EXPECT_EQ(Button("CommandFinish")->isEnabled(), step.finish);
+        ASSERT_NE(wizard.focusWidget(), nullptr);
+        EXPECT_EQ(wizard.focusWidget()->objectName(), QString::fromLatin1(step.focus));
     }
+    // Typing replaces the p shown rather than adding to it.
+    wizard.CommandNext_Click();
+    EXPECT_EQ(PText()->selectedText(), QStringLiteral("1"));
 }
 
 TEST_F(RankingWizard, ARunWritesTheRankingIntoTheResultsWindow)
