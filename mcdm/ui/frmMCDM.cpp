@@ -274,7 +274,8 @@ bool frmMCDM::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != TextPValue)
         return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseButtonPress) {
+    // A Click is the left button's; the right one opens the context menu and leaves the text.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         TextPValue_Click();
         return false;
     }

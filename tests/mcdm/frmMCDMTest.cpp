@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -167,9 +168,13 @@ TEST_F(RankingWizard, TheKeysOfThePBox)
     EXPECT_EQ(messages.texts().size(), 2);
 }
 
-TEST_F(RankingWizard, AClickEmptiesThePBox)
+TEST_F(RankingWizard, ALeftClickEmptiesThePBoxARightClickLeavesIt)
 {
     Open().CommandNext_Click();
+    // Sent straight to the box: a right press through the window would open its context menu.
+    QMouseEvent right(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::RightButton, Qt::RightButton, {});
+    QCoreApplication::sendEvent(PText(), &right);
+    EXPECT_EQ(PText()->text(), QStringLiteral("1"));
     QTest::mouseClick(PText(), Qt::LeftButton);
     EXPECT_EQ(PText()->text(), QString());
 }
