@@ -117,6 +117,11 @@ HelpViewer::HelpViewer(HelpDocument document, const QString& path, QWidget* owne
     connect(keywords_, &QListWidget::itemActivated, this, &HelpViewer::displaySelected);
     connect(display, &QPushButton::clicked, this, &HelpViewer::displaySelected);
     connect(page_, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
+    // Whoever chooses the Search tab means to type a keyword.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 1)
+            keywordBox_->setFocus(Qt::TabFocusReason);
+    });
 }
 
 void HelpViewer::ShowContents()
