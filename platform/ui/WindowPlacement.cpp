@@ -1,6 +1,7 @@
 #include "platform/ui/WindowPlacement.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -35,6 +36,9 @@ void PlaceOver(QWidget& window, QWidget& owner)
     }
     if (window.isVisible())
         return;
+    // The size the window will open with: a laid-out window first takes the room its contents need.
+    if (QLayout* layout = window.layout())
+        layout->activate();
     // The owner's frame tells how much the window manager adds around a window.
     const QRect ownerFrame = owner.frameGeometry();
     const QRect ownerClient = owner.geometry();
@@ -47,8 +51,9 @@ void PlaceOver(QWidget& window, QWidget& owner)
         outer.moveLeft(std::max(available.left(), std::min(outer.left(), available.right() - outer.width() + 1)));
         outer.moveTop(std::max(available.top(), std::min(outer.top(), available.bottom() - outer.height() + 1)));
     }
-    // A window's position is that of its frame.
-    window.move(outer.topLeft());
+    // Placed by its inner rectangle: the frame of a window not yet on screen is not known, so a frame position
+    // could leave its title bar above the screen.
+    window.setGeometry(outer.marginsRemoved(decoration));
 }
 
 } // namespace talvo
