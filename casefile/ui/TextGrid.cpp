@@ -5,6 +5,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace talvo {
 namespace {
 
@@ -155,12 +157,22 @@ void TextGrid::showContent(const GridContent& content)
         }
     }
     setGridFont(content.FontBold, content.FontSize);
-    // A row grows (never shrinks) to show its wrapped text whole: our fonts run wider than the ones these sizes
-    // were chosen for, and a clipped score word or countermeasure name would be misread.
-    for (int row = 0; row < content.Rows; ++row) {
-        if (sizeHintForRow(row) > rowHeight(row))
-            QTableView::setRowHeight(row, sizeHintForRow(row));
-    }
+    growRowsToText();
+}
+
+void TextGrid::growRowsToText()
+{
+    // A row grows (never shrinks below its stated height) to show its wrapped text whole: our fonts run wider than
+    // the ones these sizes were chosen for, and a clipped score word or countermeasure name would be misread.
+    for (int row = 0; row < rowCount(); ++row)
+        QTableView::setRowHeight(row, std::max(TwipsToPixels(rowHeightTwips(row)), sizeHintForRow(row)));
+}
+
+void TextGrid::showEvent(QShowEvent* event)
+{
+    QTableWidget::showEvent(event);
+    // A grid filled while its page was hidden measured its text before it had its place and font on screen.
+    growRowsToText();
 }
 
 } // namespace talvo

@@ -39,7 +39,11 @@ public:
     // Replaces everything the grid shows.
     void showContent(const GridContent& content);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void growRowsToText();
     QTableWidgetItem& cell(int row, int col);
     void styleCell(int row, int col);
 

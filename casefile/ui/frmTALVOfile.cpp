@@ -9,6 +9,7 @@
 
 #include "platform/core/Seams.h"
 #include "platform/core/Twips.h"
+#include "platform/ui/WindowPlacement.h"
 #include "tables/core/ScoreScale.h"
 
 #include <QFile>
@@ -154,6 +155,7 @@ void frmTALVOfile::MSFlexGridCountermeasureScores_DblClick(int row, int col)
         return;
     editRow_ = row;
     editCol_ = col;
+    PlaceOverMainWindow(forms::frmEditScores.get());
     forms::frmEditScores.Show();
 }
 

@@ -8,7 +8,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QResizeEvent>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace talvo {
 namespace {
@@ -103,6 +107,15 @@ void frmTALVOfile::buildControls()
     RichTextBoxEconomicInformation = box(economicPage, "RichTextBoxEconomicInformation");
     RichTextBoxEconomicInformation->move(TwipsToPixels(PageLeft), TwipsToPixels(PageTop + 300));
     MSFlexGridCostBenefit = grid(page("Farm Level Cost Benefit Analysis Results "), "MSFlexGridCostBenefit");
+
+    // The strip is wider than the window. Its scroll arrows step the selection, so the tab of the page on show
+    // never scrolls out of sight.
+    for (QToolButton* arrow : SSTabResultsFile->tabBar()->findChildren<QToolButton*>()) {
+        connect(arrow, &QToolButton::clicked, SSTabResultsFile, [tabs = SSTabResultsFile, arrow] {
+            const int step = arrow->arrowType() == Qt::LeftArrow ? -1 : 1;
+            tabs->setCurrentIndex(std::clamp(tabs->currentIndex() + step, 0, tabs->count() - 1));
+        });
+    }
 
     connect(MSFlexGridCountermeasureScores, &TextGrid::cellDoubleClicked, this,
             &frmTALVOfile::MSFlexGridCountermeasureScores_DblClick);

@@ -29,7 +29,7 @@ QuestionTxtBx::QuestionTxtBx(QWidget* parent)
     resize(TwipsToPixels(5655), TwipsToPixels(300));
     // The parts keep these places whatever size the host gives the widget.
     LabelQuestion->setObjectName(QStringLiteral("LabelQuestion"));
-    LabelQuestion->setGeometry(twipsRect(0, 0, 4935, 255));
+    SetQuestionLabel(LabelQuestion, twipsRect(0, 0, 4935, 255));
     TextAnswer->setObjectName(QStringLiteral("TextAnswer"));
     TextAnswer->setGeometry(twipsRect(5040, 0, 615, 285));
     TextAnswer->installEventFilter(this);
@@ -61,7 +61,7 @@ QString QuestionTxtBx::Question() const
 
 void QuestionTxtBx::SetQuestion(const QString& value)
 {
-    LabelQuestion->setText(value);
+    ShowQuestion(value);
     NotifyPropertyChanged(QStringLiteral("Question"));
 }
 
@@ -81,7 +81,7 @@ void QuestionTxtBx::ReadProperties(const PropertyBag& bag)
     currentX_ = bag.ReadProperty(QStringLiteral("CurrentX"), 0.0f).toFloat();
     currentY_ = bag.ReadProperty(QStringLiteral("CurrentY"), 0.0f).toFloat();
     setEnabled(bag.ReadProperty(QStringLiteral("Enabled"), true).toBool());
-    LabelQuestion->setText(bag.ReadProperty(QStringLiteral("Question"), QString()).toString());
+    ShowQuestion(bag.ReadProperty(QStringLiteral("Question"), QString()).toString());
     TextAnswer->setText(bag.ReadProperty(QStringLiteral("Answer"), QString()).toString());
 }
 

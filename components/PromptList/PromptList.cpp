@@ -25,7 +25,7 @@ PromptList::PromptList(QWidget* parent)
     setObjectName(QStringLiteral("PromptList"));
     resize(TwipsToPixels(5535), TwipsToPixels(345));
     QuestionLabel->setObjectName(QStringLiteral("QuestionLabel"));
-    QuestionLabel->setGeometry(twipsRect(0, 0, 3735, 315));
+    SetQuestionLabel(QuestionLabel, twipsRect(0, 0, 3735, 315));
     AnswerCombo->setObjectName(QStringLiteral("AnswerCombo"));
     AnswerCombo->setGeometry(twipsRect(3720, 0, 1815, 315));
     AnswerCombo->installEventFilter(this);
@@ -40,7 +40,7 @@ QString PromptList::Question() const
 
 void PromptList::SetQuestion(const QString& value)
 {
-    QuestionLabel->setText(value);
+    ShowQuestion(value);
     NotifyPropertyChanged(QStringLiteral("Question"));
 }
 
@@ -148,7 +148,7 @@ void PromptList::ReadProperties(const PropertyBag& bag)
 {
     // "Answer" is written twice and the second write wins, so the index read last decides the selection. The
     // selected text ("Answer" as text, "SelText") has no edit field to go back into.
-    QuestionLabel->setText(bag.ReadProperty(QStringLiteral("Question"), QString()).toString());
+    ShowQuestion(bag.ReadProperty(QStringLiteral("Question"), QString()).toString());
     setEnabled(bag.ReadProperty(QStringLiteral("Enabled"), true).toBool());
     // Only the first option is saved; a list that has none yet has nothing to take it.
     if (AnswerCombo->count() > 0)

@@ -24,7 +24,7 @@ UserControlPromptToggle::UserControlPromptToggle(QWidget* parent)
     setObjectName(QStringLiteral("UserControlPromptToggle"));
     resize(TwipsToPixels(5565), TwipsToPixels(390));
     LabelQuestion->setObjectName(QStringLiteral("LabelQuestion"));
-    LabelQuestion->setGeometry(twipsRect(0, 0, 3975, 375));
+    SetQuestionLabel(LabelQuestion, twipsRect(0, 0, 3975, 375));
     // Siblings of one parent: auto-exclusive, and both start cleared.
     OptionYes->setObjectName(QStringLiteral("OptionYes"));
     OptionYes->setGeometry(twipsRect(4200, 0, 615, 375));
@@ -53,7 +53,7 @@ QString UserControlPromptToggle::Question() const
 
 void UserControlPromptToggle::SetQuestion(const QString& value)
 {
-    LabelQuestion->setText(value);
+    ShowQuestion(value);
     NotifyPropertyChanged(QStringLiteral("Question"));
 }
 
@@ -110,7 +110,7 @@ void UserControlPromptToggle::ReadProperties(const PropertyBag& bag)
 {
     font_ = bag.ReadProperty(QStringLiteral("Font"), font()).value<QFont>();
     backColor_ = bag.ReadProperty(QStringLiteral("BackColor"), 0).toInt();
-    LabelQuestion->setText(bag.ReadProperty(QStringLiteral("Question"), QString()).toString());
+    ShowQuestion(bag.ReadProperty(QStringLiteral("Question"), QString()).toString());
     enabled_ = bag.ReadProperty(QStringLiteral("Enabled"), true).toBool();
     SetOption(OptionYes, bag.ReadProperty(QStringLiteral("AnswerYes"), false).toBool());
     SetOption(OptionNo, bag.ReadProperty(QStringLiteral("AnswerNo"), false).toBool());

@@ -3,7 +3,10 @@
 #include "components/common/ComponentServer.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace talvo::component {
 
@@ -59,6 +62,48 @@ void QuestionWidgetBase::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void QuestionWidgetBase::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FitQuestionLabel();
+}
+
+void QuestionWidgetBase::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitQuestionLabel();
+}
+
+void QuestionWidgetBase::SetQuestionLabel(QLabel* label, const QRect& design)
+{
+    questionLabel_ = label;
+    questionDesign_ = design;
+    label->setGeometry(design);
+}
+
+void QuestionWidgetBase::ShowQuestion(const QString& text)
+{
+    questionLabel_->setText(text);
+    FitQuestionLabel();
+}
+
+void QuestionWidgetBase::FitQuestionLabel()
+{
+    if (!questionLabel_)
+        return;
+    const QString text = questionLabel_->text();
+    const bool oneLine = questionLabel_->fontMetrics().horizontalAdvance(text) <= questionDesign_.width();
+    questionLabel_->setWordWrap(!oneLine);
+    QRect place = questionDesign_;
+    if (!oneLine) {
+        const int room = std::max(questionDesign_.height(), height() - questionDesign_.top());
+        place.setHeight(std::clamp(questionLabel_->heightForWidth(place.width()), questionDesign_.height(), room));
+    }
+    questionLabel_->setGeometry(place);
+    setToolTip(oneLine ? QString() : text);
 }
 
 int KeyAsciiOf(const QString& text)

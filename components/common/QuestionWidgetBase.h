@@ -2,7 +2,10 @@
 
 #include "platform/ui/QuestionWidgetInterface.h"
 
+#include <QRect>
 #include <QWidget>
+
+class QLabel;
 
 namespace talvo::component {
 
@@ -30,8 +33,20 @@ protected:
 
     // Enter is answered inside the question: it must never reach a dialog's default button.
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+    // The label that shows the question, at its design place (pixels). A question too long for one line wraps and
+    // the label grows downward as far as the widget's own height (the row the host gives it), never shorter than
+    // its design height; the whole question is then also the widget's tool tip.
+    void SetQuestionLabel(QLabel* label, const QRect& design);
+    void ShowQuestion(const QString& text);
 
 private:
+    void FitQuestionLabel();
+
+    QLabel* questionLabel_ = nullptr;
+    QRect questionDesign_;
     QuestionWidgetEvents* sink_ = nullptr;
     WidgetMessageCallback message_;
     QString error_;

@@ -9,6 +9,7 @@
 #include "economics/core/EconomicSession.h"
 #include "economics/core/EconomicSummary.h"
 #include "platform/core/Twips.h"
+#include "platform/ui/WizardPages.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -111,9 +112,6 @@ void frmEconomic::buildControls()
     CommandNext = button(this, "CommandNext", "&Next >>", 1680, 1335);
     CommandFinish = button(this, "CommandFinish", "&Finish", 3240, 1335);
     CommandCancel = button(this, "CommandCancel", "&Cancel", 4800, 1455);
-    setTabOrder(CommandNext, CommandFinish);
-    setTabOrder(CommandFinish, CommandCancel);
-    setTabOrder(CommandCancel, CommandBack);
     connect(CommandBack, &QPushButton::clicked, this, &frmEconomic::CommandBack_Click);
     connect(CommandNext, &QPushButton::clicked, this, &frmEconomic::CommandNext_Click);
     connect(CommandFinish, &QPushButton::clicked, this, &frmEconomic::CommandFinish_Click);
@@ -190,12 +188,21 @@ void frmEconomic::Form_Load()
     CommandBack->setEnabled(false);
     CommandCancel->setEnabled(true);
     CommandNext->setEnabled(true);
+    EnterWizardPage(FrameIntro, CommandBack, CommandNext, CommandFinish, CommandCancel);
+}
+
+void frmEconomic::enterFrameIfNew(EconomicFrame before)
+{
+    // Once the buttons are set for the page: a page the user stays on keeps the focus where it was.
+    if (current_ != before)
+        EnterWizardPage(container(current_), CommandBack, CommandNext, CommandFinish, CommandCancel);
 }
 
 void frmEconomic::CommandNext_Click()
 {
     AssessmentState& state = TheAssessment();
     EconomicSession& session = TheEconomicSession();
+    const EconomicFrame before = current_;
     if (current_ == EconomicFrame::FrameIntro)
         CommandBack->setEnabled(true);
     if (current_ == EconomicFrame::FrameEcQuestions4) {
@@ -249,11 +256,13 @@ void frmEconomic::CommandNext_Click()
     case EconomicFrame::FrameFinal:
         break;
     }
+    enterFrameIfNew(before);
 }
 
 void frmEconomic::CommandBack_Click()
 {
     const EconomicSession& session = TheEconomicSession();
+    const EconomicFrame before = current_;
     switch (current_) {
     case EconomicFrame::FrameEcQuestions1:
         CommandBack->setEnabled(false);
@@ -286,6 +295,7 @@ void frmEconomic::CommandBack_Click()
         CommandBack->setEnabled(false);
     if (current_ == EconomicFrame::FrameEcQuestions1)
         CommandNext->setEnabled(true);
+    enterFrameIfNew(before);
 }
 
 void frmEconomic::CommandCancel_Click()

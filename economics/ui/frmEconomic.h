@@ -47,6 +47,7 @@ protected:
 private:
     void buildControls();
     void showFrame(EconomicFrame frame);
+    void enterFrameIfNew(EconomicFrame before);
     QWidget* container(EconomicFrame frame) const;
     void unloadWindow();
 

@@ -5,9 +5,8 @@
 #include "casefile/core/ResultsGrids.h"
 #include "casefile/ui/TextGrid.h"
 #include "economics/core/EconomicSummary.h"
+#include "platform/ui/WindowPlacement.h"
 #include "shell/core/WindowHooks.h"
-
-#include <QApplication>
 
 namespace talvo {
 namespace {
@@ -34,16 +33,6 @@ GridContent summaryContent(const EconomicSummaryGrid& summary)
     return content;
 }
 
-// The main window, which keeps the wizard above it; nullptr when there is none.
-QWidget* mainWindow()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String("frmMain"))
-            return widget;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 void frmEconomic::FillEcSpreadSheet(TextGrid& Grid)
@@ -58,13 +47,7 @@ void ShowEconomicWizard()
         forms::frmEconomic->activateWindow();
         return;
     }
-    if (!forms::frmEconomic.Loaded()) {
-        frmEconomic& wizard = forms::frmEconomic.get();
-        if (QWidget* owner = mainWindow()) {
-            wizard.setParent(owner, Qt::Window);
-            wizard.move(owner->geometry().center() - wizard.rect().center());
-        }
-    }
+    PlaceOverMainWindow(forms::frmEconomic.get());
     forms::frmEconomic.Show();
 }
 

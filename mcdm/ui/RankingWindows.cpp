@@ -4,6 +4,7 @@
 #include "mcdm/ui/frmGraphWeights.h"
 #include "mcdm/ui/frmMCDM.h"
 #include "mcdm/ui/frmViewScores.h"
+#include "platform/ui/WindowPlacement.h"
 #include "shell/core/WindowHooks.h"
 
 namespace talvo {
@@ -11,6 +12,7 @@ namespace {
 
 template <typename Form> void showAndRaise(FormHandle<Form>& handle)
 {
+    PlaceOverMainWindow(handle.get());
     handle.Show();
     handle->raise();
     handle->activateWindow();

@@ -7,6 +7,7 @@
 #include "mcdm/core/RankingWizardRules.h"
 #include "platform/core/NumberForms.h"
 #include "platform/core/Seams.h"
+#include "platform/ui/WizardPages.h"
 #include "tables/core/AssessmentState.h"
 #include "tables/core/ScoreScale.h"
 
@@ -66,6 +67,7 @@ frmMCDM::frmMCDM(QWidget* parent) : QWidget(parent)
         }
     }
     TextPValue->setText(FormatStandard(static_cast<int>(s.PValue)));
+    EnterWizardPage(FrameIntro, CommandBack, CommandNext, CommandFinish, CommandCancel);
 }
 
 void frmMCDM::showPage(Page page)
@@ -73,6 +75,13 @@ void frmMCDM::showPage(Page page)
     currentPage_ = page;
     QFrame* frames[] = {FrameIntro, FramePValue, FrameObjectives, FrameWeights, FrameFinalScores};
     pages_->setCurrentWidget(frames[static_cast<int>(page)]);
+}
+
+void frmMCDM::enterPageIfNew(Page before)
+{
+    // Once the buttons are set for the page: a page the user stays on keeps the focus where it was.
+    if (currentPage_ != before)
+        EnterWizardPage(pages_->currentWidget(), CommandBack, CommandNext, CommandFinish, CommandCancel);
 }
 
 void frmMCDM::SetWizardTexts()
@@ -173,6 +182,7 @@ void frmMCDM::RunMCDM()
 
 void frmMCDM::CommandNext_Click()
 {
+    const Page before = currentPage_;
     switch (currentPage_) {
     case Page::FrameIntro:
         showPage(Page::FramePValue);
@@ -197,10 +207,12 @@ void frmMCDM::CommandNext_Click()
     case Page::FrameFinalScores:
         break;
     }
+    enterPageIfNew(before);
 }
 
 void frmMCDM::CommandBack_Click()
 {
+    const Page before = currentPage_;
     switch (currentPage_) {
     case Page::FrameIntro:
         break;
@@ -220,6 +232,7 @@ void frmMCDM::CommandBack_Click()
         CommandFinish->setEnabled(false);
         break;
     }
+    enterPageIfNew(before);
 }
 
 void frmMCDM::CommandFinish_Click()
@@ -269,7 +282,8 @@ bool frmMCDM::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != TextPValue)
         return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseButtonPress) {
+    // A Click is the left button's; the right one opens the context menu and leaves the text.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         TextPValue_Click();
         return false;
     }

@@ -57,6 +57,7 @@ protected:
 private:
     void buildControls();
     void showPage(Page page);
+    void enterPageIfNew(Page before);
     static void FillEffectCombo(QComboBox* list);
     QStringList selectedIdealWords() const;
 

@@ -1,5 +1,7 @@
 #include "platform/ui/HelpViewer.h"
 
+#include "platform/ui/WindowPlacement.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +49,8 @@ bool ShowHelp(QWidget* Owner, const QString& HelpFile, int Command, const QStrin
             open->deleteLater();
         open = new HelpViewer(std::move(*document), HelpFile, Owner);
         viewer() = open;
+        if (Owner)
+            PlaceOver(*open, *Owner);
     }
     if (Command == HELP_CONTENTS)
         open->ShowContents();
@@ -113,6 +117,11 @@ HelpViewer::HelpViewer(HelpDocument document, const QString& path, QWidget* owne
     connect(keywords_, &QListWidget::itemActivated, this, &HelpViewer::displaySelected);
     connect(display, &QPushButton::clicked, this, &HelpViewer::displaySelected);
     connect(page_, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
+    // Whoever chooses the Search tab means to type a keyword.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 1)
+            keywordBox_->setFocus(Qt::TabFocusReason);
+    });
 }
 
 void HelpViewer::ShowContents()

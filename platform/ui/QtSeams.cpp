@@ -1,5 +1,7 @@
 #include "platform/ui/QtSeams.h"
 
+#include "platform/ui/WindowPlacement.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -39,13 +41,22 @@ QMessageBox::StandardButtons toQt(MessageButtons buttons)
     return QMessageBox::Ok;
 }
 
+// The window a box or file dialog belongs to: the one the user is working in, or the main window when none is
+// active (as right after another dialog closed), so the box never stands alone in a corner of the screen.
+QWidget* ownerWindow()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return MainWindow();
+}
+
 } // namespace
 
 MessageAnswer QtMessageSeam::ask(const MessageRequest& request)
 {
     // A box without a title shows the program's name.
     const QString title = request.title.isEmpty() ? QApplication::applicationName() : request.title;
-    QMessageBox box(toQt(request.icon), title, request.text, toQt(request.buttons), QApplication::activeWindow());
+    QMessageBox box(toQt(request.icon), title, request.text, toQt(request.buttons), ownerWindow());
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -60,15 +71,15 @@ MessageAnswer QtMessageSeam::ask(const MessageRequest& request)
 
 std::optional<QString> QtFileDialogSeam::ask(const FileDialogRequest& request)
 {
-    QWidget* parent = QApplication::activeWindow();
+    QWidget* parent = ownerWindow();
     QString name;
     if (request.mode == FileDialogRequest::Mode::Open) {
         name = QFileDialog::getOpenFileName(parent, request.title, request.defaultName, request.filter);
     } else {
         const QFileDialog::Options options =
             request.overwritePrompt ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-        name = QFileDialog::getSaveFileName(parent, request.title, request.defaultName, request.filter, nullptr,
-                                            options);
+        name =
+            QFileDialog::getSaveFileName(parent, request.title, request.defaultName, request.filter, nullptr, options);
     }
     if (name.isEmpty())
         return std::nullopt;

@@ -2,6 +2,7 @@
 #include "selection/ui/frmDepoAndAg.h"
 
 #include "platform/core/Twips.h"
+#include "platform/ui/WizardPages.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -212,9 +213,13 @@ void frmDepoAndAg::showPage(Page page)
 void frmDepoAndAg::applyShownPage()
 {
     const Page page = currentPage_;
+    const bool arriving = frameOf(page)->isHidden();
     for (Page each : {Page::FrameDeposition, Page::FrameAgriculture, Page::FrameCounterm, Page::FrameLimitations1,
                       Page::FrameLimitations2, Page::FrameLimitations3, Page::FrameFinalCounterm})
         frameOf(each)->setVisible(each == page);
+    // A page the user stays on (a refused Next) keeps the focus where it was.
+    if (arriving)
+        EnterWizardPage(frameOf(page), CommandBack, CommandNext, CommandFinish, CommandCancel);
 }
 
 } // namespace talvo

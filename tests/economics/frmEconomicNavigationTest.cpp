@@ -257,6 +257,7 @@ TEST_F(EconomicNavigation, EmptyVariablePagesArePassedOverBothWays)
         EXPECT_EQ(Page(), EconomicFrame::FrameFinal);
         EXPECT_FALSE(Button("CommandNext")->isEnabled());
         EXPECT_TRUE(Button("CommandFinish")->isEnabled());
+        EXPECT_EQ(Wizard().focusWidget(), Button("CommandFinish")) << "the grid only shows";
         Next();
         EXPECT_EQ(Page(), EconomicFrame::FrameFinal);
 
@@ -286,6 +287,8 @@ TEST_F(EconomicNavigation, UplandSheepFarmDataRowsBelowTheFrameCanBeReachedAndAn
     frmEconomic& wizard = Open();
     Next();
     const int records[] = {4, 6, 9, 11, 17, 26, 27, 28, 29, 30, 31, 40, 41};
+    // Next puts the focus into the first question of the page it shows.
+    EXPECT_EQ(wizard.focusWidget(), AnswerBox(records[0]));
     EXPECT_EQ(TopOf(40), TwipsToPixels(5150));
     EXPECT_EQ(TopOf(41), TwipsToPixels(5550));
     auto* scroll = wizard.findChild<QScrollArea*>(QStringLiteral("ScrollEcQuestions1"));
@@ -312,6 +315,7 @@ TEST_F(EconomicNavigation, UplandSheepFarmDataRowsBelowTheFrameCanBeReachedAndAn
         auto* frame = wizard.findChild<QWidget*>(QString::fromLatin1(page));
         EXPECT_EQ(frame->findChildren<QLineEdit*>(QStringLiteral("TextAnswer")).size(), 11) << page;
     }
+    EXPECT_EQ(wizard.focusWidget(), AnswerBox(67));
     EXPECT_EQ(TopOf(67), TwipsToPixels(750));
     EXPECT_EQ(TopOf(136), TwipsToPixels(4750));
     EXPECT_TRUE(wizard.findChild<QWidget*>(QStringLiteral("FrameEcQuestions4"))->isAncestorOf(Question(136)));

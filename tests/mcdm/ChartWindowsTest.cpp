@@ -197,6 +197,9 @@ TEST_F(ChartWindows, TheConnectedWindowsOpenWithTheirData)
     for (const QString& name : {RankingWizardWindow, ScoresChartWindow, RankingChartWindow, WeightsChartWindow})
         EXPECT_TRUE(IsWindowConnected(name)) << name.toStdString();
 
+    QWidget mainWindow;
+    mainWindow.setObjectName(QStringLiteral("frmMain"));
+    mainWindow.show();
     SetFinalCountermeasures({1, 0});
     TheAssessment().MCDMDone = true;
     TheAssessment().FinalScores(0) = FinalScoreRecord{7, 1};
@@ -212,6 +215,12 @@ TEST_F(ChartWindows, TheConnectedWindowsOpenWithTheirData)
     EXPECT_TRUE(forms::frmGraphWeights.Visible());
     EXPECT_TRUE(forms::frmMCDM.Visible());
     EXPECT_TRUE(messages.texts().isEmpty());
+    // Each a window of the main window's own, so it stays in front of it.
+    for (QWidget* window :
+         {static_cast<QWidget*>(forms::frmViewScores.existing()),
+          static_cast<QWidget*>(forms::frmGraphWeights.existing()),
+          static_cast<QWidget*>(forms::frmGraphResults.existing()), static_cast<QWidget*>(forms::frmMCDM.existing())})
+        EXPECT_TRUE(window->isWindow() && window->parentWidget() == &mainWindow) << window->objectName().toStdString();
     for (const QString& name : {RankingWizardWindow, ScoresChartWindow, RankingChartWindow, WeightsChartWindow})
         ConnectWindow(name, nullptr);
 }

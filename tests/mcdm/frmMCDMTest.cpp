@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -167,9 +168,13 @@ TEST_F(RankingWizard, TheKeysOfThePBox)
     EXPECT_EQ(messages.texts().size(), 2);
 }
 
-TEST_F(RankingWizard, AClickEmptiesThePBox)
+TEST_F(RankingWizard, ALeftClickEmptiesThePBoxARightClickLeavesIt)
 {
     Open().CommandNext_Click();
+    // Sent straight to the box: a right press through the window would open its context menu.
+    QMouseEvent right(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::RightButton, Qt::RightButton, {});
+    QCoreApplication::sendEvent(PText(), &right);
+    EXPECT_EQ(PText()->text(), QStringLiteral("1"));
     QTest::mouseClick(PText(), Qt::LeftButton);
     EXPECT_EQ(PText()->text(), QString());
 }
@@ -183,12 +188,17 @@ TEST_F(RankingWizard, PagesAndButtonsStepThroughAndBack)
         bool next;
         Page page;
         bool back, nextEnabled, finish;
+        const char* focus; // the page's first input, or the button to go on with
     };
     const Step steps[] = {
-        {true, Page::FramePValue, true, true, false},   {true, Page::FrameObjectives, true, true, false},
-        {true, Page::FrameWeights, true, true, false},  {true, Page::FrameFinalScores, true, false, true},
-        {false, Page::FrameWeights, true, true, false}, {false, Page::FrameObjectives, true, true, false},
-        {false, Page::FramePValue, true, true, false},  {false, Page::FrameIntro, false, true, false},
+        {true, Page::FramePValue, true, true, false, "TextPValue"},
+        {true, Page::FrameObjectives, true, true, false, "ComboCriteria0"},
+        {true, Page::FrameWeights, true, true, false, "SliderSoilErosion"},
+        {true, Page::FrameFinalScores, true, false, true, "CommandFinish"},
+        {false, Page::FrameWeights, true, true, false, "SliderSoilErosion"},
+        {false, Page::FrameObjectives, true, true, false, "ComboCriteria0"},
+        {false, Page::FramePValue, true, true, false, "TextPValue"},
+        {false, Page::FrameIntro, false, true, false, "CommandNext"},
     };
     for (const Step& step : steps) {
         step.next ? wizard.CommandNext_Click() : wizard.CommandBack_Click();
@@ -197,7 +207,12 @@ TEST_F(RankingWizard, PagesAndButtonsStepThroughAndBack)
         EXPECT_EQ(Button("CommandBack")->isEnabled(), step.back);
         EXPECT_EQ(Button("CommandNext")->isEnabled(), step.nextEnabled);
         EXPECT_EQ(Button("CommandFinish")->isEnabled(), step.finish);
+        ASSERT_NE(wizard.focusWidget(), nullptr);
+        EXPECT_EQ(wizard.focusWidget()->objectName(), QString::fromLatin1(step.focus));
     }
+    // Typing replaces the p shown rather than adding to it.
+    wizard.CommandNext_Click();
+    EXPECT_EQ(PText()->selectedText(), QStringLiteral("1"));
 }
 
 TEST_F(RankingWizard, ARunWritesTheRankingIntoTheResultsWindow)

@@ -69,6 +69,34 @@ TEST_F(QuestionPagesTest, TheWidgetsStandWhereTheLayoutPutsThemOverThreePages)
     EXPECT_EQ(page(), Page::FrameLimitations1);
 }
 
+TEST_F(QuestionPagesTest, NextAndBackFocusThePageAndTabRunsDownItToTheButtons)
+{
+    chooseScenarioAndFarm(ScenarioAll, FarmSheepUpland);
+    EXPECT_EQ(wizard()->focusWidget(), list("ListCountermeasures"));
+    for (int index = UplandFirst; index <= UplandLast; ++index)
+        clickItem("ListCountermeasures", state().Countermeasures(index).Name);
+    press("CommandNext");
+    press("CommandNext");
+    press("CommandBack");
+    // The question widgets were made after the buttons, yet the page comes first.
+    QWidget* first = question(QStringLiteral("ctlSlope"))->findChild<QLineEdit*>();
+    ASSERT_EQ(wizard()->focusWidget(), first);
+    QList<QWidget*> stops;
+    for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
+        if (w->isVisibleTo(wizard()) && (w->focusPolicy() & Qt::TabFocus))
+            stops << w;
+    }
+    ASSERT_GE(stops.size(), 4);
+    const QList<QWidget*> buttons = stops.mid(stops.size() - 4);
+    EXPECT_EQ(buttons, (QList<QWidget*>{button("CommandBack"), button("CommandNext"), button("CommandFinish"),
+                                        button("CommandCancel")}));
+    int top = first->mapTo(wizard(), QPoint()).y();
+    for (QWidget* w : stops.first(stops.size() - 4)) {
+        EXPECT_GE(w->mapTo(wizard(), QPoint()).y(), top) << w->parentWidget()->objectName().toStdString();
+        top = w->mapTo(wizard(), QPoint()).y();
+    }
+}
+
 TEST_F(QuestionPagesTest, FollowUpQuestionsShowAndHideWithTheirAnswers)
 {
     runUplandSheepWithEverything();

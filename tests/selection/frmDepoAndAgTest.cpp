@@ -424,15 +424,19 @@ TEST_F(SelectionWizardTest, TheMainWindowShowsTheWizardThroughItsConnection)
     ConnectSelectionWindows();
     ASSERT_TRUE(IsWindowConnected(SelectionWizardWindow));
     QWidget mainWindow;
+    mainWindow.setObjectName(QStringLiteral("frmMain"));
+    mainWindow.setGeometry(250, 150, 300, 200);
     mainWindow.show();
-    QApplication::setActiveWindow(&mainWindow);
+    // No window is active, as right after a file dialog: the wizard still opens over the main window.
+    QApplication::setActiveWindow(nullptr);
     ShowConnectedWindow(SelectionWizardWindow);
     EXPECT_TRUE(forms::frmDepoAndAg.Visible());
     EXPECT_EQ(page(), Page::FrameDeposition);
     EXPECT_TRUE(messages_.shown().empty());
-    // A window of its own, in front of the one it was opened from.
+    // A window of its own, in front of the main window and centred on it.
     EXPECT_EQ(wizard()->parentWidget(), &mainWindow);
     EXPECT_TRUE(wizard()->isWindow());
+    EXPECT_LE((wizard()->frameGeometry().center() - mainWindow.frameGeometry().center()).manhattanLength(), 1);
 
     // Asked again while open: the same wizard, where it stood.
     press("CommandCancel");

@@ -1,0 +1,18 @@
+#pragma once
+
+class QWidget;
+
+namespace talvo {
+
+// The program's main window (the top-level widget named "frmMain"), or nullptr while there is none.
+QWidget* MainWindow();
+
+// Makes a top-level window one of the main window's own, so it stays in front of it and goes with it, and, when
+// it is not on screen yet, centres it over the main window, whole on that window's screen. Which window is active
+// does not matter: after a file dialog none is.
+void PlaceOverMainWindow(QWidget& window);
+
+// The same over a given owner.
+void PlaceOver(QWidget& window, QWidget& owner);
+
+} // namespace talvo
