@@ -31,8 +31,12 @@ void PlaceOverMainWindow(QWidget& window)
 void PlaceOver(QWidget& window, QWidget& owner)
 {
     if (window.parentWidget() != &owner) {
-        // The window type (dialog, tool, plain window) is kept; a parentless plain widget becomes a window.
-        window.setParent(&owner, window.windowFlags() | Qt::Window);
+        // A dialog or tool window keeps its type. A plain window becomes a dialog: only those the window manager
+        // is told to keep in front of their owner, a plain one falls behind it at the owner's first click.
+        Qt::WindowFlags flags = window.windowFlags();
+        if ((flags & Qt::WindowType_Mask) == Qt::Widget || (flags & Qt::WindowType_Mask) == Qt::Window)
+            flags = (flags & ~Qt::WindowType_Mask) | Qt::Dialog;
+        window.setParent(&owner, flags);
     }
     if (window.isVisible())
         return;
