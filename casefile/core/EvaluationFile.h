@@ -51,22 +51,22 @@ struct EvaluationFileContent
 const std::array<int, 33>& LimitationAnswerOrder();
 const std::array<int, 43>& EconomicAnswerOrder();
 
-// Takes the stored items from the assessment. False (with the reason) when a count is outside what a file can
-// hold.
+// Takes the stored items from the assessment. False (with the reason, naming the item) when a count is outside
+// what a file can hold or a text holds a line break or a character beyond Latin-1.
 bool ContentFromState(const AssessmentState& state, EvaluationFileContent& content, QString* error);
 
 // The file's lines in item order, without line ends.
 QStringList EvaluationFileLines(const EvaluationFileContent& content);
-// The bytes of the file: CR LF after every line, Latin-1 (every text of an assessment fits; UTF-8 otherwise).
+// The bytes of the file: CR LF after every line, Latin-1. ContentFromState has refused any text beyond it.
 QByteArray EncodeEvaluationFile(const EvaluationFileContent& content);
 
-// The file's text: UTF-8 when the bytes are valid UTF-8, Latin-1 otherwise.
+// The file's text: one byte a character (Latin-1), so that any bytes read back and save as they were.
 QString DecodeFileText(const QByteArray& bytes);
 // Lines ended by CR LF or LF; the empty rest after the last line end is not a line.
 QStringList SplitFileLines(const QString& text);
 
 // Parses and checks a whole file. On failure the result is empty and *error names the line that is wrong and
-// why; nothing is half read.
+// why; nothing is half read. Every line read must end with LF or CR LF: a last line without one was cut short.
 std::optional<EvaluationFileContent> ParseEvaluationFile(const QByteArray& bytes, QString* error);
 
 } // namespace talvo

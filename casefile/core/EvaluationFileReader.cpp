@@ -2,19 +2,13 @@
 
 #include "platform/core/NumberForms.h"
 
-#include <QStringDecoder>
-
 #include <cmath>
 
 namespace talvo {
 
 QString DecodeFileText(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes);
-    return text;
+    return QString::fromLatin1(bytes);
 }
 
 QStringList SplitFileLines(const QString& text)
@@ -35,7 +29,8 @@ namespace {
 class LineReader
 {
 public:
-    explicit LineReader(QStringList lines) : lines_(std::move(lines)) {}
+    // lastLineEnded: whether the file's last line has its line end; a line without one was cut short.
+    LineReader(QStringList lines, bool lastLineEnded) : lines_(std::move(lines)), lastLineEnded_(lastLineEnded) {}
 
     bool failed() const { return !error_.isEmpty(); }
     const QString& error() const { return error_; }
@@ -98,6 +93,12 @@ private:
             return std::nullopt;
         }
         ++index_;
+        if (index_ == lines_.size() && !lastLineEnded_) {
+            error_ = QStringLiteral("Line %1 should hold %2 (%3), but the file ends inside it, after %4.")
+                         .arg(index_)
+                         .arg(what, form, quoted(lines_.at(index_ - 1)));
+            return std::nullopt;
+        }
         std::optional<T> value = parse(lines_.at(index_ - 1));
         if (!value)
             return reject<T>(what, form);
@@ -117,6 +118,7 @@ private:
     }
 
     QStringList lines_;
+    bool lastLineEnded_;
     int index_ = 0; // lines read so far; the 1-based number of the last line read
     QString error_;
 };
@@ -125,7 +127,8 @@ private:
 
 std::optional<EvaluationFileContent> ParseEvaluationFile(const QByteArray& bytes, QString* error)
 {
-    LineReader in(SplitFileLines(DecodeFileText(bytes)));
+    const QString text = DecodeFileText(bytes);
+    LineReader in(SplitFileLines(text), text.endsWith(QLatin1Char('\n')));
     EvaluationFileContent content;
     auto failed = [&]() -> std::optional<EvaluationFileContent> {
         if (error)

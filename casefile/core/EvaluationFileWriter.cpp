@@ -2,6 +2,10 @@
 
 #include "platform/core/NumberForms.h"
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 namespace talvo {
 
 const std::array<int, 33>& LimitationAnswerOrder()
@@ -21,9 +25,18 @@ const std::array<int, 43>& EconomicAnswerOrder()
 
 namespace {
 
-bool holdsLineEnd(const QString& text)
+// Why a text cannot be stored, or nothing: the file is one item a line in Latin-1, so a line end would shift
+// every later item and a character beyond Latin-1 (a pasted answer) would not read back as it was.
+std::optional<QString> unstorable(const QString& text)
 {
-    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+        return QStringLiteral("a line break");
+    for (const char32_t c : text.toUcs4()) {
+        if (c > 0xFF)
+            return QStringLiteral("the character \"%1\" (U+%2)")
+                .arg(QString::fromUcs4(&c, 1), QString::number(c, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -76,15 +89,23 @@ bool ContentFromState(const AssessmentState& state, EvaluationFileContent& conte
             content.EconomicValues[static_cast<std::size_t>(r - 42)] = state.EconomicQuestions(r).AnswerValue;
     }
 
-    // A line end inside a text would shift every later item of the file.
-    QStringList texts{content.DepositionScenario, content.AgricultureType};
-    texts.append(QStringList(content.FinalCountermeasures.begin(), content.FinalCountermeasures.end()));
-    texts.append(QStringList(content.LimitationAnswers.begin(), content.LimitationAnswers.end()));
-    texts.append(QStringList(content.EconomicAnswers.begin(), content.EconomicAnswers.end()));
-    for (const QString& text : texts) {
-        if (holdsLineEnd(text))
-            return fail(QStringLiteral("The text \"%1\" holds a line break, which the file cannot keep.")
-                            .arg(text.simplified()));
+    // Each text with the item it is, as the user knows it.
+    std::vector<std::pair<QString, QString>> texts{
+        {QStringLiteral("The deposition scenario"), content.DepositionScenario},
+        {QStringLiteral("The farm type"), content.AgricultureType}};
+    for (const QString& name : content.FinalCountermeasures)
+        texts.emplace_back(QStringLiteral("The countermeasure \"%1\"").arg(name.simplified()), name);
+    for (int r = 0; r < 33; ++r)
+        texts.emplace_back(QStringLiteral("The answer to \"%1\"").arg(state.LimitationQuestions(r).QuestionText),
+                           content.LimitationAnswers[static_cast<std::size_t>(r)]);
+    if (content.EconomicDone) {
+        for (int r = 0; r < 42; ++r)
+            texts.emplace_back(QStringLiteral("The answer to \"%1\"").arg(state.EconomicQuestions(r).QuestionText),
+                               content.EconomicAnswers[static_cast<std::size_t>(r)]);
+    }
+    for (const auto& [item, text] : texts) {
+        if (const auto why = unstorable(text))
+            return fail(QStringLiteral("%1 holds %2, which the evaluation file cannot keep.").arg(item, *why));
     }
     return true;
 }
@@ -129,8 +150,7 @@ QByteArray EncodeEvaluationFile(const EvaluationFileContent& content)
     QString text;
     for (const QString& line : EvaluationFileLines(content))
         text += line + QStringLiteral("\r\n");
-    const bool fitsLatin1 = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
-    return fitsLatin1 ? text.toLatin1() : text.toUtf8();
+    return text.toLatin1();
 }
 
 } // namespace talvo

@@ -9,30 +9,15 @@
 
 #include "platform/core/Seams.h"
 #include "platform/core/Twips.h"
+#include "platform/core/WholeFile.h"
 #include "platform/ui/WindowPlacement.h"
 #include "tables/core/ScoreScale.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QSaveFile>
 
 namespace talvo {
-namespace {
-
-// Writes the whole file or nothing: an old file is replaced only once the new one is complete.
-bool writeWholeFile(const QString& fileName, const QByteArray& bytes, const QString& what)
-{
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    reportFailure(QStringLiteral("The %1 \"%2\" could not be written.").arg(what, fileName), reason);
-    return false;
-}
-
-} // namespace
 
 frmTALVOfile::frmTALVOfile(QWidget* parent) : QWidget(parent)
 {
@@ -50,7 +35,7 @@ bool frmTALVOfile::SaveTALVOfile(const QString& FileName)
         reportFailure(QStringLiteral("The evaluation file \"%1\" could not be written.").arg(FileName), error);
         return false;
     }
-    return writeWholeFile(FileName, EncodeEvaluationFile(content), QStringLiteral("evaluation file"));
+    return SaveWholeFile(FileName, EncodeEvaluationFile(content), QStringLiteral("evaluation file"));
 }
 
 bool frmTALVOfile::OpenTALVOfile(const QString& FileName)
@@ -144,7 +129,7 @@ bool frmTALVOfile::ExportTALVOfileAsText(const QString& FileName)
     texts.IdealPtResults = RichTextBoxIdealPtResults->text();
     texts.LimitationsInformation = RichTextBoxLimitationsInformation->text();
     const QString report = BuildTextReport(TheAssessment(), texts, TheCaseFileCallbacks());
-    return writeWholeFile(FileName, EncodeTextReport(report), QStringLiteral("text report"));
+    return SaveWholeFile(FileName, EncodeTextReport(report), QStringLiteral("text report"));
 }
 
 void frmTALVOfile::MSFlexGridCountermeasureScores_DblClick(int row, int col)

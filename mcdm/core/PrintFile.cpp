@@ -1,20 +1,12 @@
 #include "mcdm/core/PrintFile.h"
 
-#include "platform/core/Seams.h"
-
-#include <QSaveFile>
+#include "platform/core/WholeFile.h"
 
 namespace talvo {
 
 bool PrintFile::save() const
 {
-    QSaveFile file(path_);
-    const QByteArray bytes = contents_.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        reportFailure(QStringLiteral("The file \"%1\" could not be written.").arg(path_), file.errorString());
-        return false;
-    }
-    return true;
+    return SaveWholeFile(path_, contents_.toUtf8());
 }
 
 } // namespace talvo

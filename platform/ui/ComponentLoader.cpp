@@ -1,6 +1,7 @@
 #include "platform/ui/ComponentLoader.h"
 
 #include "platform/core/ComponentRegistry.h"
+#include "platform/core/SharedObjectCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,7 +24,16 @@ QLibrary* loadedLibrary(const QString& file, QString* error)
     auto& library = libraries[path];
     if (!library)
         library = std::make_unique<QLibrary>(path);
-    if (!library->isLoaded() && !library->load()) {
+    if (library->isLoaded())
+        return library.get();
+    // A library cut short would end the process inside the system loader; it is reported like a missing one.
+    QString damage;
+    if (!IsCompleteSharedObject(path, &damage)) {
+        if (error)
+            *error = QStringLiteral("The control library %1 is damaged (%2) and was not loaded.").arg(path, damage);
+        return nullptr;
+    }
+    if (!library->load()) {
         if (error)
             *error = QStringLiteral("The control library %1 could not be loaded: %2").arg(path, library->errorString());
         return nullptr;

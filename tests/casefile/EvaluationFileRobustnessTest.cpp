@@ -70,6 +70,9 @@ std::vector<BadFile> badFiles()
         {"cost that is no number", withLine("economics.tlv", Item14 + 1, QStringLiteral("\"876\"")),
          QStringLiteral("Line %1 should hold the cost of entry 1").arg(Item14 + 1)},
         {"binary file", binary, QStringLiteral("Line 1 should hold the deposition scenario")},
+        {"last number cut, 1E-05 to 1E-0", ReadTestData(QStringLiteral("both.tlv")).chopped(3),
+         QStringLiteral(
+             "Line 246 should hold the value of economic variable 136 (a number), but the file ends inside")},
         {"ranking section missing", joined(goldenLines("ranking.tlv").mid(0, Item8 + 1)),
          QStringLiteral("The file ends after line %1, where line %2 should hold the weight of criterion 1")
              .arg(Item8 + 1)

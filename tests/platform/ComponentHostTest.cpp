@@ -1,4 +1,5 @@
 #include "platform/ui/ComponentHost.h"
+#include "platform/core/SharedObjectCheck.h"
 #include "platform/core/Twips.h"
 #include "tests/components/ComponentTestSupport.h"
 #include "tests/support/RecordingSeams.h"
@@ -180,6 +181,25 @@ TEST_F(ComponentHostTest, WidgetsThatCannotBeMadeAreReportedAndTheProgramGoesOn)
     EXPECT_FALSE(missing.Property("Answer").isValid());
     EXPECT_EQ(messages_.shown().size(), 4u);
     // The program goes on: the next widget is made as usual.
+    EXPECT_TRUE(host_.Add(TextBox, QStringLiteral("ctlElevation"), frame1_, {}));
+}
+
+// Mapping a library cut short ends the process (SIGBUS), so it is refused first, reported like a missing one, and
+// the program goes on.
+TEST_F(ComponentHostTest, ALibraryCutShortIsNotLoaded)
+{
+    QTemporaryDir folder;
+    const QString cut = folder.path() + QStringLiteral("/libPromptEdit.so");
+    ASSERT_TRUE(QFile::copy(ComponentFile(QStringLiteral("PromptEdit")), cut));
+    ASSERT_TRUE(QFile::resize(cut, QFileInfo(cut).size() - 1));
+    EXPECT_FALSE(IsCompleteSharedObject(cut)); // only its section headers are cut
+    ASSERT_TRUE(QFile::resize(cut, 8192));
+    SetComponentLibraryFolder(folder.path());
+    ASSERT_TRUE(WriteComponentRegistration({TextBox, QStringLiteral("{09104584-0FB3-11D3-B671-ACC96131DE10}"), cut}));
+    EXPECT_FALSE(host_.Add(TextBox, QStringLiteral("ctlSlope"), frame1_, {}));
+    ASSERT_EQ(messages_.texts().size(), 1);
+    EXPECT_TRUE(messages_.texts()[0].contains(QStringLiteral("is damaged (its segment")));
+    SetComponentLibraryFolder(ComponentDir());
     EXPECT_TRUE(host_.Add(TextBox, QStringLiteral("ctlElevation"), frame1_, {}));
 }
 

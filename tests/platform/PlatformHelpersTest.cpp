@@ -3,12 +3,18 @@
 #include "platform/core/Seams.h"
 #include "platform/core/TempFolder.h"
 #include "platform/core/Twips.h"
+#include "platform/core/WholeFile.h"
 #include "tests/support/RecordingSeams.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -143,6 +149,28 @@ TEST(Seams, RecordersRestoreThePreviousSeam)
         EXPECT_EQ(CurrentMessageSeam(), &outer);
     }
     EXPECT_EQ(CurrentMessageSeam(), before);
+}
+
+// A write beyond RLIMIT_FSIZE fails (EFBIG) as one onto a full disk does (ENOSPC): it is reported with the system's
+// reason, and the old file stays byte for byte with nothing left beside it.
+TEST(SaveWholeFile, AFailedWriteIsReportedAndKeepsTheOldFile)
+{
+    QTemporaryDir folder;
+    const QString path = JoinPath(folder.path(), QStringLiteral("case.tlv"));
+    ASSERT_TRUE(SaveWholeFile(path, "old\r\n"));
+    test::RecordingMessageSeam messages;
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit lowered{1024, previous.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the process
+    setrlimit(RLIMIT_FSIZE, &lowered);
+    EXPECT_FALSE(SaveWholeFile(path, QByteArray(3000, 'n'), QStringLiteral("evaluation file")));
+    setrlimit(RLIMIT_FSIZE, &previous);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "old\r\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1); // no temporary file left
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("The evaluation file \"%1\" could not be written.\n\n%2")
+                                                .arg(path, qt_error_string(EFBIG))});
 }
 
 } // namespace
