@@ -1,5 +1,6 @@
 #include "tests/casefile/CaseFileTestSupport.h"
 
+#include "casefile/core/EvaluationFileApply.h"
 #include "tables/core/ReferenceTables.h"
 
 #include <QFile>
@@ -24,6 +25,21 @@ AssessmentState FreshState()
     AssessmentState state;
     InitialiseReferenceTables(state);
     return state;
+}
+
+QString RoundTripFault(const EvaluationFileContent& parsed, const AssessmentState& fresh,
+                       const CaseFileCallbacks& callbacks)
+{
+    const QByteArray encoded = EncodeEvaluationFile(parsed);
+    const auto again = ParseEvaluationFile(encoded, nullptr);
+    if (!again || EncodeEvaluationFile(*again) != encoded)
+        return QStringLiteral("the encoding does not read back as itself");
+    AssessmentState state = fresh;
+    ApplyEvaluationFile(parsed, state, callbacks, OpenPurpose::UserOpen, QDateTime());
+    EvaluationFileContent saved;
+    if (!ContentFromState(state, saved, nullptr) || EncodeEvaluationFile(saved) != encoded)
+        return QStringLiteral("the opened file does not save as the encoding");
+    return {};
 }
 
 RecordingCallbacks::RecordingCallbacks()
