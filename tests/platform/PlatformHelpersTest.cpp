@@ -1,4 +1,5 @@
 #include "platform/core/BoundedArray.h"
+#include "platform/core/RegularFile.h"
 #include "platform/core/Rounding.h"
 #include "platform/core/Seams.h"
 #include "platform/core/TempFolder.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <csignal>
@@ -171,6 +173,25 @@ TEST(SaveWholeFile, AFailedWriteIsReportedAndKeepsTheOldFile)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1); // no temporary file left
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("The evaluation file \"%1\" could not be written.\n\n%2")
                                                 .arg(path, qt_error_string(EFBIG))});
+}
+
+// A FIFO would block a plain open for good; it, a folder and a missing file are refused at once.
+TEST(RegularFile, OnlyARegularFileIsOpened)
+{
+    QTemporaryDir folder;
+    const QString fifo = JoinPath(folder.path(), QStringLiteral("fifo"));
+    const QString plain = JoinPath(folder.path(), QStringLiteral("plain"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(SaveWholeFile(plain, "text"));
+    QString reason;
+    EXPECT_FALSE(IsRegularFile(fifo, &reason));
+    EXPECT_EQ(reason, QStringLiteral("it is not a regular file"));
+    EXPECT_FALSE(IsRegularFile(folder.path()));
+    EXPECT_FALSE(IsRegularFile(JoinPath(folder.path(), QStringLiteral("missing")), &reason));
+    EXPECT_EQ(reason, qt_error_string(ENOENT));
+    QFile file(plain);
+    ASSERT_TRUE(OpenRegularFile(file));
+    EXPECT_EQ(file.readAll(), "text");
 }
 
 } // namespace
