@@ -6,9 +6,21 @@
 namespace talvo {
 
 // Every file the program writes itself goes through SaveWholeFile: the bytes go into a temporary file beside
-// the target, are flushed and checked, and only then replace the target. A failure (a full disk, a folder that
-// cannot be written) is reported to the user with the system's reason and returns false; the file that was there
-// stays byte for byte. `what` names the kind of file in the message ("evaluation file", "text report").
+// the target, reach the disk (checked), and only then replace the target, whose folder is synced last. A failure
+// (a full disk, a folder that cannot be written) is reported to the user with the system's reason and returns
+// false; the file that was there stays byte for byte. When only the folder could not be synced, the new file is
+// in place: the user is told and the save counts as done. `what` names the kind of file in the message
+// ("evaluation file", "text report").
 bool SaveWholeFile(const QString& path, const QByteArray& bytes, const QString& what = QStringLiteral("file"));
+
+// The calls at which the disk can still refuse a save whose writes went through; tests replace them to make one
+// fail (each sets errno and returns -1).
+struct WholeFileCalls
+{
+    int (*fdatasync)(int fd); // the temporary file's data
+    int (*close)(int fd);     // the temporary file
+    int (*fsyncFolder)(int fd);
+};
+WholeFileCalls& TheWholeFileCalls();
 
 } // namespace talvo

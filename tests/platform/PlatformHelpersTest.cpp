@@ -14,6 +14,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -27,8 +28,8 @@ namespace {
 
 TEST(Rounding, HalfGoesToEvenNeighbour)
 {
-    const std::pair<double, double> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},   {3.5, 4},   {-0.5, -0},
-                                               {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {1234.5, 1234},
+    const std::pair<double, double> cases[] = {{0.5, 0},       {1.5, 2},   {2.5, 2},    {3.5, 4},    {-0.5, -0},
+                                               {-1.5, -2},     {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {1234.5, 1234},
                                                {1235.5, 1236}, {-7.2, -7}, {0, 0}};
     for (const auto& [value, expected] : cases)
         EXPECT_EQ(RoundHalfEven(value), expected) << value;
@@ -132,8 +133,8 @@ TEST(Seams, RecorderAnswersAndFailuresAreReported)
 
     test::RecordingFileDialogSeam files;
     files.answerNext(QStringLiteral("/tmp/a.tlv"));
-    FileDialogRequest save{FileDialogRequest::Mode::Save, QStringLiteral("Save As"),
-                           QStringLiteral("Talvo Files (*.tlv)"), {}, true};
+    FileDialogRequest save{
+        FileDialogRequest::Mode::Save, QStringLiteral("Save As"), QStringLiteral("Talvo Files (*.tlv)"), {}, true};
     EXPECT_EQ(AskFileName(save), QStringLiteral("/tmp/a.tlv"));
     EXPECT_EQ(AskFileName(save), std::nullopt);
     EXPECT_EQ(files.asked().size(), 2u);
@@ -173,6 +174,72 @@ TEST(SaveWholeFile, AFailedWriteIsReportedAndKeepsTheOldFile)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1); // no temporary file left
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("The evaluation file \"%1\" could not be written.\n\n%2")
                                                 .arg(path, qt_error_string(EFBIG))});
+}
+
+// A network file system over quota takes the writes and refuses only at the flush, the close or the folder's sync.
+// A refused flush keeps the old file and says why; a refused close loses nothing (the data is on the disk); a
+// refused folder sync leaves the new file in place with one message, unless the file system cannot sync folders.
+TEST(SaveWholeFile, ASaveIsDoneOnlyWhenTheDiskConfirmsIt)
+{
+    QTemporaryDir folder;
+    const QString path = JoinPath(folder.path(), QStringLiteral("case.tlv"));
+    WholeFileCalls& calls = TheWholeFileCalls();
+    const WholeFileCalls system = calls;
+    const auto quota = +[](int) {
+        errno = EDQUOT;
+        return -1;
+    };
+    const auto closeFails = +[](int fd) {
+        ::close(fd);
+        errno = EIO;
+        return -1;
+    };
+    const auto folderFails = +[](int) {
+        errno = EIO;
+        return -1;
+    };
+    const auto folderCannot = +[](int) {
+        errno = EINVAL;
+        return -1;
+    };
+    const QString unconfirmed =
+        QStringLiteral("The evaluation file \"%1\" was written, but the system could not confirm "
+                       "that it is safely on the disk: %2.");
+    const struct
+    {
+        WholeFileCalls calls;
+        bool saved;
+        QStringList messages;
+    } cases[] = {
+        {{quota, ::close, ::fsync},
+         false,
+         {QStringLiteral("The evaluation file \"%1\" could not be written.\n\n%2").arg(path, qt_error_string(EDQUOT))}},
+        {{::fdatasync, closeFails, ::fsync}, true, {}},
+        {{::fdatasync, ::close, folderFails}, true, {unconfirmed.arg(path, qt_error_string(EIO))}},
+        {{::fdatasync, ::close, folderCannot}, true, {}},
+    };
+    for (const auto& c : cases) {
+        calls = system;
+        ASSERT_TRUE(SaveWholeFile(path, "old\r\n"));
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+        test::RecordingMessageSeam messages;
+        calls = c.calls;
+        EXPECT_EQ(SaveWholeFile(path, "new\r\n", QStringLiteral("evaluation file")), c.saved);
+        calls = system;
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == (c.saved ? "new\r\n" : "old\r\n"));
+        struct stat info
+        {
+        };
+        EXPECT_TRUE(::stat(QFile::encodeName(path).constData(), &info) == 0 && (info.st_mode & 07777) == 0640);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        EXPECT_EQ(messages.texts(), c.messages);
+    }
+    // A replace that the system refuses names its reason too.
+    test::RecordingMessageSeam messages;
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("sub/inner")));
+    EXPECT_FALSE(SaveWholeFile(JoinPath(folder.path(), QStringLiteral("sub")), "x"));
+    EXPECT_TRUE(messages.texts().value(0).endsWith(qt_error_string(EISDIR)));
 }
 
 // A FIFO would block a plain open for good; it, a folder and a missing file are refused at once.
