@@ -1,6 +1,13 @@
 #include "platform/core/TempFolder.h"
 
 #include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace talvo {
 namespace {
@@ -12,18 +19,45 @@ QString withoutTrailingSlash(QString path)
     return path;
 }
 
+int createExclusive(const char* path)
+{
+    return ::open(path, O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+}
+
+// Tried by creating a file and removing it again: the permission bits say nothing for root, an access list or a
+// read-only mount, and a missing folder or a file fails the same way.
+bool canCreateFileIn(const QString& folder)
+{
+    for (int tries = 0; tries < 10; ++tries) {
+        const QString name = QStringLiteral(".NewTalvo-%1").arg(QRandomGenerator::global()->generate(), 0, 36);
+        const QByteArray path = QFile::encodeName(JoinPath(folder, name));
+        const int fd = TempFolderCreateFile(path.constData());
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(path.constData());
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
 } // namespace
+
+int (*TempFolderCreateFile)(const char* path) = createExclusive;
 
 QString TempFolderFromEnvironment()
 {
-    // An unset TEMP would put every working file at the root; fall back instead.
+    // A TEMP that is unset, or names no folder the working files can go into, would make every Finish and every
+    // ranking fail: the next variable is taken instead, as when it is unset.
     for (const char* name : {"TEMP", "TMP", "TMPDIR"}) {
-        const QString value = qEnvironmentVariable(name);
-        if (!value.isEmpty())
-            return withoutTrailingSlash(QDir::fromNativeSeparators(value));
+        const QString value = withoutTrailingSlash(QDir::fromNativeSeparators(qEnvironmentVariable(name)));
+        if (!value.isEmpty() && canCreateFileIn(value))
+            return value;
     }
-    QString system = withoutTrailingSlash(QDir::tempPath());
-    return system.isEmpty() ? QStringLiteral("/tmp") : system;
+    // Not QDir::tempPath(): that is TMPDIR again whenever it is set.
+    return QStringLiteral("/tmp");
 }
 
 QString JoinPath(const QString& folder, const QString& name)

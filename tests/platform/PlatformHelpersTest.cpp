@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,6 +20,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -70,28 +72,45 @@ private:
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
-TEST(TempFolder, TempFirstThenFallbacksNeverEmpty)
+// A variable that names a file, a missing folder or a folder no one may write is passed over as if unset.
+TEST(TempFolder, TempFirstThenFallbacksPassingOverUnusableFolders)
 {
-    ScopedEnvironment env;
-    env.set("TEMP", "/work/temp/");
-    env.set("TMP", "/other");
-    EXPECT_EQ(TempFolderFromEnvironment(), QStringLiteral("/work/temp"));
-
-    env.set("TEMP", std::nullopt);
-    EXPECT_EQ(TempFolderFromEnvironment(), QStringLiteral("/other"));
-
-    env.set("TMP", std::nullopt);
-    env.set("TMPDIR", "/var/tmp");
-    EXPECT_EQ(TempFolderFromEnvironment(), QStringLiteral("/var/tmp"));
-
-    env.set("TMPDIR", std::nullopt);
-    const QString fallback = TempFolderFromEnvironment();
-    EXPECT_FALSE(fallback.isEmpty());
-    EXPECT_TRUE(QDir(fallback).exists());
-    EXPECT_FALSE(fallback.endsWith(QLatin1Char('/')) && fallback.size() > 1);
-
-    env.set("TEMP", "");
-    EXPECT_FALSE(TempFolderFromEnvironment().isEmpty());
+    QTemporaryDir root;
+    const QString temp = root.filePath(QStringLiteral("temp")), other = root.filePath(QStringLiteral("other"));
+    const QString file = root.filePath(QStringLiteral("file")), locked = root.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkpath(temp) && QDir().mkpath(other) && QDir().mkpath(locked) && SaveWholeFile(file, "x"));
+    // Root may write into a folder of mode 0555 all the same, so "locked" refuses through the seam.
+    const auto previous = TempFolderCreateFile;
+    TempFolderCreateFile = +[](const char* path) {
+        if (std::strstr(path, "/locked/")) {
+            errno = EACCES;
+            return -1;
+        }
+        return ::open(path, O_CREAT | O_EXCL | O_WRONLY, 0600);
+    };
+    const auto folder = [](const QString& path) { return std::optional<std::string>(path.toStdString()); };
+    const struct
+    {
+        std::optional<std::string> temp, tmp, tmpdir;
+        QString expected;
+    } cases[] = {
+        {folder(temp + QLatin1Char('/')), folder(other), {}, temp},
+        {std::nullopt, folder(other), {}, other},
+        {folder(file), folder(other), {}, other},
+        {folder(locked), folder(other), {}, other},
+        {folder(root.filePath(QStringLiteral("missing"))), std::nullopt, folder(temp), temp},
+        {folder(file), std::nullopt, folder(locked), QStringLiteral("/tmp")},
+        {"", std::nullopt, std::nullopt, QStringLiteral("/tmp")},
+    };
+    for (const auto& c : cases) {
+        ScopedEnvironment env;
+        env.set("TEMP", c.temp);
+        env.set("TMP", c.tmp);
+        env.set("TMPDIR", c.tmpdir);
+        EXPECT_EQ(TempFolderFromEnvironment(), c.expected) << c.temp.value_or("(unset)");
+    }
+    TempFolderCreateFile = previous;
+    EXPECT_TRUE(QDir(temp).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 TEST(TempFolder, JoinsWithSlash)
