@@ -7,6 +7,7 @@
 #include "casefile/ui/TextGrid.h"
 #include "casefile/ui/frmEditScores.h"
 
+#include "platform/core/RegularFile.h"
 #include "platform/core/Seams.h"
 #include "platform/core/Twips.h"
 #include "platform/core/WholeFile.h"
@@ -51,9 +52,9 @@ bool frmTALVOfile::ReadBackWorkingFile(const QString& FileName)
 bool frmTALVOfile::openFile(const QString& FileName, OpenPurpose purpose)
 {
     QFile file(FileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportFailure(QStringLiteral("The evaluation file \"%1\" could not be opened.").arg(FileName),
-                      file.errorString());
+    QString reason;
+    if (!OpenRegularFile(file, &reason)) {
+        reportFailure(QStringLiteral("The evaluation file \"%1\" could not be opened.").arg(FileName), reason);
         return false;
     }
     const QByteArray bytes = file.readAll();

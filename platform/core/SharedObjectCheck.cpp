@@ -1,5 +1,7 @@
 #include "platform/core/SharedObjectCheck.h"
 
+#include "platform/core/RegularFile.h"
+
 #include <QFile>
 #include <QtGlobal>
 
@@ -88,9 +90,8 @@ bool IsCompleteSharedObject(const QString& path, QString* reason)
 {
     QFile file(path);
     QString problem;
-    if (!file.open(QIODevice::ReadOnly))
-        problem = file.errorString();
-    else
+    // A FIFO would block the check, and the system loader after it, for good.
+    if (OpenRegularFile(file, &problem))
         problem = checkFile(file);
     if (problem.isEmpty())
         return true;

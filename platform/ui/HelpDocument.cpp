@@ -1,5 +1,7 @@
 #include "platform/ui/HelpDocument.h"
 
+#include "platform/core/RegularFile.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -52,9 +54,10 @@ HelpDocument HelpDocument::Parse(const QString& text)
 std::optional<HelpDocument> HelpDocument::Load(const QString& path, QString* error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString reason;
+    if (!OpenRegularFile(file, &reason)) {
         if (error)
-            *error = QStringLiteral("Unable to open the help file \"%1\": %2.").arg(path, file.errorString());
+            *error = QStringLiteral("Unable to open the help file \"%1\": %2.").arg(path, reason);
         return std::nullopt;
     }
     QStringDecoder decode(QStringDecoder::Utf8);

@@ -1,6 +1,10 @@
 #include "platform/ui/SettingsStore.h"
 
+#include "platform/core/RegularFile.h"
+
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -13,17 +17,18 @@ QString& overrideFile()
     return path;
 }
 
-// A settings object already inside the group of AppName and Section.
+// A settings object already inside the group of AppName and Section. None when there is no file to use or its name
+// is taken by something that is not a regular file (a FIFO would block QSettings for good, when it reads and again
+// when it saves): that counts as no settings, and the odd file is neither read nor replaced, so the window's place
+// is then simply not remembered.
 std::unique_ptr<QSettings> open(const QString& AppName, const QString& Section)
 {
-    std::unique_ptr<QSettings> settings;
-    if (overrideFile().isEmpty()) {
-        settings =
-            std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganisation, AppName);
-    } else {
-        settings = std::make_unique<QSettings>(overrideFile(), QSettings::IniFormat);
+    const QString file = overrideFile().isEmpty() ? UserSettingsFile(AppName) : overrideFile();
+    if (file.isEmpty() || (QFileInfo::exists(file) && !IsRegularFile(file)))
+        return nullptr;
+    auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    if (!overrideFile().isEmpty())
         settings->beginGroup(AppName);
-    }
     settings->beginGroup(Section);
     return settings;
 }
@@ -39,6 +44,8 @@ QString GetSetting(const QString& AppName, const QString& Section, const QString
 void SaveSetting(const QString& AppName, const QString& Section, const QString& Key, const QString& Setting)
 {
     auto settings = open(AppName, Section);
+    if (!settings)
+        return;
     settings->setValue(Key, Setting);
     settings->sync();
 }
@@ -46,6 +53,8 @@ void SaveSetting(const QString& AppName, const QString& Section, const QString& 
 bool QuerySetting(const QString& AppName, const QString& Section, const QString& Key, QString& Value)
 {
     auto settings = open(AppName, Section);
+    if (!settings)
+        return false;
     const QVariant stored = settings->value(Key);
     if (!stored.isValid())
         return false;
@@ -54,6 +63,14 @@ bool QuerySetting(const QString& AppName, const QString& Section, const QString&
         return false;
     Value = stored.toString();
     return true;
+}
+
+QString UserSettingsFile(const QString& AppName)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty())
+        return {};
+    return folder + QLatin1Char('/') + SettingsOrganisation + QLatin1Char('/') + AppName + QStringLiteral(".conf");
 }
 
 void SetSettingsFile(const QString& Path)

@@ -15,6 +15,10 @@ void SaveSetting(const QString& AppName, const QString& Section, const QString& 
 // Whether the key holds a value; fills Value only when it does.
 bool QuerySetting(const QString& AppName, const QString& Section, const QString& Key, QString& Value);
 
+// The user's file of AppName's settings, where QSettings' native format keeps them on this system (named here
+// so that it can be checked before QSettings opens it); empty when the configuration folder is unknown.
+QString UserSettingsFile(const QString& AppName);
+
 // Keeps every setting in one INI file (one group per application name) instead of the user's store; an empty
 // path goes back to the user's store.
 void SetSettingsFile(const QString& Path);

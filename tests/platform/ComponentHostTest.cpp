@@ -9,6 +9,9 @@
 #include <QSettings>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace talvo;
 using namespace talvo::test;
 
@@ -199,6 +202,12 @@ TEST_F(ComponentHostTest, ALibraryCutShortIsNotLoaded)
     EXPECT_FALSE(host_.Add(TextBox, QStringLiteral("ctlSlope"), frame1_, {}));
     ASSERT_EQ(messages_.texts().size(), 1);
     EXPECT_TRUE(messages_.texts()[0].contains(QStringLiteral("is damaged (its segment")));
+    // A FIFO in its place would block the check for good: it is reported as damaged too.
+    ASSERT_TRUE(QFile::remove(cut) && mkfifo(QFile::encodeName(cut).constData(), 0600) == 0);
+    alarm(20); // a hang ends the test
+    EXPECT_FALSE(host_.Add(TextBox, QStringLiteral("ctlAspect"), frame1_, {}));
+    alarm(0);
+    EXPECT_TRUE(messages_.texts().value(1).contains(QStringLiteral("is damaged (it is not a regular file)")));
     SetComponentLibraryFolder(ComponentDir());
     EXPECT_TRUE(host_.Add(TextBox, QStringLiteral("ctlElevation"), frame1_, {}));
 }

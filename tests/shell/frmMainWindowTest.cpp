@@ -12,6 +12,9 @@
 #include <QSettings>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace talvo::test {
 namespace {
 
@@ -58,6 +61,23 @@ TEST_F(MainWindow, ClosingStoresTwipsThatTheNextStartRestores)
     frmMain again;
     EXPECT_EQ(again.pos(), QPoint(60, 45));
     EXPECT_EQ(again.size(), QSize(520, 400));
+}
+
+// A FIFO where the settings file should be would block the program before any window: it counts as no settings,
+// and the place saved at exit leaves it as it is.
+TEST_F(MainWindow, ASettingsFileThatIsNoRegularFileCountsAsNone)
+{
+    const QString app = QStringLiteral("TalvoDSS");
+    EXPECT_EQ(QSettings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganisation, app).fileName(),
+              UserSettingsFile(app));
+    ASSERT_EQ(mkfifo(QFile::encodeName(SettingsFile()).constData(), 0600), 0);
+    alarm(20); // a hang ends the test
+    frmMain window;
+    EXPECT_EQ(QRect(window.pos(), window.size()), QRect(7, 7, 460, 580));
+    window.show();
+    window.close();
+    alarm(0);
+    EXPECT_TRUE(QFileInfo::exists(SettingsFile()) && !QFileInfo(SettingsFile()).isFile());
 }
 
 TEST_F(MainWindow, ClosingWhileMinimisedKeepsTheStoredGeometry)
