@@ -63,7 +63,8 @@ bool frmTALVOfile::openFile(const QString& FileName, OpenPurpose purpose)
                       file.errorString());
         return false;
     }
-    const QDateTime modified = QFileInfo(file).lastModified();
+    // By name: a QFile opened on a handle has none.
+    const QDateTime modified = QFileInfo(FileName).lastModified();
     file.close();
 
     // Checked whole before anything changes, so a bad file leaves the assessment and this window as they were.

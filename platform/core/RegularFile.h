@@ -17,7 +17,8 @@
 namespace talvo {
 
 // Opens file (its name set) read-only when it names a regular file once links are followed. False, with the
-// system's reason (or "it is not a regular file") in *reason, otherwise; the file is then closed.
+// system's reason (or "it is not a regular file") in *reason, otherwise; the file is then closed. QFile forgets
+// the name when it takes the handle, so ask QFileInfo about the path itself.
 inline bool OpenRegularFile(QFile& file, QString* reason = nullptr)
 {
     const auto fail = [reason](const QString& why) {

@@ -1,5 +1,6 @@
 #include "casefile/ui/frmTALVOfile.h"
 #include "casefile/core/EvaluationFile.h"
+#include "casefile/core/EvaluationFileApply.h"
 #include "casefile/ui/ResultsTextBox.h"
 #include "casefile/ui/TextGrid.h"
 #include "casefile/ui/frmEditScores.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -88,7 +90,8 @@ TEST_F(ResultsWindow, OpeningAFileFillsTextsAndGrids)
     EXPECT_TRUE(messages_.shown().empty());
     EXPECT_EQ(caption("LabelDepositionSelectedName"), QStringLiteral(" 100 Cs137 / 2 Sr90 / 1 Pu241"));
     EXPECT_EQ(caption("LabelFarmTypeSelectedName"), QStringLiteral("Sheep on Lowland Farm"));
-    EXPECT_TRUE(caption("LabelLastModified").startsWith(QStringLiteral("LastModified: ")));
+    EXPECT_EQ(caption("LabelLastModified"),
+              LastModifiedCaption(QFileInfo(path(QStringLiteral("both.tlv"))).lastModified()));
     EXPECT_EQ(caption("LabelPUsed"), QStringLiteral("P Used = 2"));
     EXPECT_TRUE(text("RichTextBoxCountermeasureList").startsWith(QStringLiteral("Lime the soil")));
     EXPECT_TRUE(text("RichTextBoxIdealPtResults").startsWith(QStringLiteral("Administer AFCF")));
