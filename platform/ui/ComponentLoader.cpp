@@ -6,7 +6,6 @@
 #include "platform/core/SharedObjectCheck.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -106,6 +105,11 @@ QStringList librariesIn(const QStringList& folders)
     return files;
 }
 
+QString noLibrariesIn(const QStringList& folders)
+{
+    return QStringLiteral("There are no control libraries in %1.").arg(folders.join(QStringLiteral(", ")));
+}
+
 QStringList ourFolders()
 {
     return libraryFolder.isEmpty() ? ControlLibraryFolders(QCoreApplication::applicationDirPath())
@@ -160,8 +164,7 @@ QString registerOurLibraries(const QStringList& files)
         registerFiles(files, &problems);
     }
     if (files.isEmpty())
-        problems
-            << QStringLiteral("There are no control libraries in %1.").arg(ourFolders().join(QStringLiteral(", ")));
+        problems << noLibrariesIn(ourFolders());
     return problems.join(QLatin1Char('\n'));
 }
 
@@ -178,7 +181,7 @@ bool EnsureComponentsRegistered(const QString& folder, QString* error)
     QStringList problems;
     registerFiles(files, &problems);
     if (files.isEmpty())
-        problems << QStringLiteral("There are no control libraries in %1.").arg(QDir::toNativeSeparators(folder));
+        problems << noLibrariesIn({folder});
     if (error)
         *error = problems.join(QLatin1Char('\n'));
     return problems.isEmpty();
