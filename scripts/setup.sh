@@ -1,7 +1,9 @@
-# Sourced by run.sh and test.sh: installs what the build needs when it is missing (Debian 12).
+# Sourced by run.sh, test.sh and install.sh: installs what the build needs when it is missing (Debian 12).
 set -euo pipefail
 
-TALVO_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libgtest-dev)
+# What the build needs; desktop-file-utils checks the installed desktop entry in the tests.
+TALVO_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libgtest-dev
+    desktop-file-utils)
 
 talvo_install_missing() {
     local missing=()

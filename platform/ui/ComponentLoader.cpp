@@ -1,10 +1,11 @@
 #include "platform/ui/ComponentLoader.h"
 
 #include "platform/core/ComponentRegistry.h"
+#include "platform/core/ProgramFolders.h"
+#include "platform/core/Seams.h"
 #include "platform/core/SharedObjectCheck.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -52,7 +53,9 @@ template <typename Function> Function entryPoint(QLibrary& library, const char* 
 
 enum class Attempt { Created, NotFound, Failed };
 
-Attempt tryCreate(const QString& progId, QWidget* parent, QuestionWidget** created, QString* error)
+// With ours, a registered library that is none of those counts as not registered.
+Attempt tryCreate(const QString& progId, QWidget* parent, QuestionWidget** created, QString* error,
+                  const QStringList* ours = nullptr)
 {
     const auto entry = FindComponentRegistration(progId);
     if (!entry) {
@@ -61,6 +64,10 @@ Attempt tryCreate(const QString& progId, QWidget* parent, QuestionWidget** creat
     }
     if (!QFileInfo::exists(entry->Library)) {
         *error = QStringLiteral("The control library %1 of %2 is missing.").arg(entry->Library, progId);
+        return Attempt::NotFound;
+    }
+    if (ours && !ours->contains(QFileInfo(entry->Library).canonicalFilePath())) {
+        *error = QStringLiteral("The control library %1 of %2 is not the program's own.").arg(entry->Library, progId);
         return Attempt::NotFound;
     }
     QLibrary* library = loadedLibrary(entry->Library, error);
@@ -87,36 +94,94 @@ Attempt tryCreate(const QString& progId, QWidget* parent, QuestionWidget** creat
     return Attempt::Created;
 }
 
-} // namespace
-
-bool EnsureComponentsRegistered(const QString& folder, QString* error)
+QStringList librariesIn(const QStringList& folders)
 {
-    QStringList problems;
-    int registered = 0;
-    const QDir dir(folder);
+    QStringList files;
     for (const QString& name : ControlLibraryNames) {
-        const QString file = dir.filePath(QStringLiteral("lib") + name + QStringLiteral(".so"));
-        if (!QFileInfo::exists(file))
-            continue;
+        if (const QString file = FindFileIn(folders, QStringLiteral("lib") + name + QStringLiteral(".so"));
+            !file.isEmpty())
+            files << file;
+    }
+    return files;
+}
+
+QString noLibrariesIn(const QStringList& folders)
+{
+    return QStringLiteral("There are no control libraries in %1.").arg(folders.join(QStringLiteral(", ")));
+}
+
+QStringList ourFolders()
+{
+    return libraryFolder.isEmpty() ? ControlLibraryFolders(QCoreApplication::applicationDirPath())
+                                   : QStringList{libraryFolder};
+}
+
+// Each library registers itself through its own DllRegisterServer; *refused tells whether one could not write.
+void registerFiles(const QStringList& files, QStringList* problems, bool* refused = nullptr)
+{
+    for (const QString& file : files) {
         QString problem;
         QLibrary* library = loadedLibrary(file, &problem);
         const auto registerServer =
             library ? entryPoint<DllRegisterServerFunction>(*library, "DllRegisterServer", &problem) : nullptr;
         if (!registerServer) {
-            problems << problem;
+            *problems << problem;
             continue;
         }
         if (const ComponentResult result = registerServer(); result != ComponentOk) {
-            problems << QStringLiteral("The control library %1 could not register itself (code %2) in %3.")
-                            .arg(file)
-                            .arg(result)
-                            .arg(ComponentRegistryPath());
-            continue;
+            *problems << QStringLiteral("The control library %1 could not register itself (code %2) in %3.")
+                             .arg(file)
+                             .arg(result)
+                             .arg(ComponentRegistryPath());
+            if (refused && result == ComponentRegistryFailed)
+                *refused = true;
         }
-        ++registered;
     }
-    if (registered == 0 && problems.isEmpty())
-        problems << QStringLiteral("There are no control libraries in %1.").arg(QDir::toNativeSeparators(folder));
+}
+
+void useRunRegistry(const QString& reason)
+{
+    UseRunComponentRegistry();
+    MsgBox(QStringLiteral("The component registry \"%1\" cannot be read or written: %2. The question widgets of this "
+                          "run are taken from the program's own library folder.")
+               .arg(ComponentRegistryPath(), reason),
+           MessageButtons::OK, MessageIcon::Exclamation, FailureTitle);
+}
+
+// Registers the libraries the program finds; when the registry file cannot take them, this run keeps its own.
+QString registerOurLibraries(const QStringList& files)
+{
+    if (!UsingRunComponentRegistry()) {
+        if (const auto problem = ComponentRegistryProblem())
+            useRunRegistry(*problem);
+    }
+    QStringList problems;
+    bool refused = false;
+    registerFiles(files, &problems, &refused);
+    if (refused && !UsingRunComponentRegistry()) {
+        useRunRegistry(QStringLiteral("the control libraries could not write to it"));
+        problems.clear();
+        registerFiles(files, &problems);
+    }
+    if (files.isEmpty())
+        problems << noLibrariesIn(ourFolders());
+    return problems.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+QStringList FindControlLibraries(const QString& programFolder)
+{
+    return librariesIn(ControlLibraryFolders(programFolder));
+}
+
+bool EnsureComponentsRegistered(const QString& folder, QString* error)
+{
+    const QStringList files = librariesIn({folder});
+    QStringList problems;
+    registerFiles(files, &problems);
+    if (files.isEmpty())
+        problems << noLibrariesIn({folder});
     if (error)
         *error = problems.join(QLatin1Char('\n'));
     return problems.isEmpty();
@@ -127,20 +192,18 @@ void SetComponentLibraryFolder(const QString& folder)
     libraryFolder = folder;
 }
 
-QString ComponentLibraryFolder()
-{
-    return libraryFolder.isEmpty() ? QCoreApplication::applicationDirPath() : libraryFolder;
-}
-
 QuestionWidget* CreateRegisteredWidget(const QString& progId, QWidget* parent, QString* error)
 {
     QuestionWidget* widget = nullptr;
     QString problem;
-    Attempt attempt = tryCreate(progId, parent, &widget, &problem);
+    const QStringList files = librariesIn(ourFolders());
+    QStringList ours;
+    for (const QString& file : files)
+        ours << QFileInfo(file).canonicalFilePath();
+    Attempt attempt = tryCreate(progId, parent, &widget, &problem, &ours);
     if (attempt == Attempt::NotFound) {
-        // The libraries beside the program register themselves on first need.
-        QString registration;
-        EnsureComponentsRegistered(ComponentLibraryFolder(), &registration);
+        // The libraries the program finds register themselves on first need, and again when another took over.
+        const QString registration = registerOurLibraries(files);
         attempt = tryCreate(progId, parent, &widget, &problem);
         if (attempt != Attempt::Created && !registration.isEmpty())
             problem += QLatin1Char('\n') + registration;

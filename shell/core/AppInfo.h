@@ -12,7 +12,7 @@ struct AppInfo
     int Major = 0;
     int Minor = 0;
     int Revision = 0;
-    // Empty means the program has no help; start-up points it at the file beside the executable.
+    // Empty means the program has no help; start-up looks beside the program, then in its installed data folder.
     QString HelpFile;
 };
 

@@ -49,7 +49,7 @@ inline QApplication& TestApplication()
     return *app;
 }
 
-// A component registry of its own for the life of the object.
+// A component registry of its own for the life of the object; a registry of the run ends with it.
 class ScopedComponentRegistry
 {
 public:
@@ -59,7 +59,11 @@ public:
         previous_ = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", folder_.path().toLocal8Bit());
     }
-    ~ScopedComponentRegistry() { qputenv("XDG_CONFIG_HOME", previous_); }
+    ~ScopedComponentRegistry()
+    {
+        qputenv("XDG_CONFIG_HOME", previous_);
+        qApp->setProperty(RunComponentRegistryProperty, QVariant());
+    }
     QString folder() const { return folder_.path(); }
 
 private:

@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QTest>
 
+#include <functional>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -147,6 +149,50 @@ TEST_F(ComponentHostTest, AnUnregisteredProgIdIsRegisteredFromTheLibraryFolderOn
     for (const QString& progId : {TextBox, YesNo, ListQuestion})
         EXPECT_TRUE(FindComponentRegistration(progId)) << progId.toStdString();
     EXPECT_TRUE(QFile::exists(registry_.folder() + QStringLiteral("/NewTalvo/ComponentRegistry.ini")));
+}
+
+TEST_F(ComponentHostTest, ARegistryNamingAMissingLibraryOrAnotherCopyIsWrittenAfresh)
+{
+    QTemporaryDir other;
+    const QString copy = other.path() + QStringLiteral("/libPromptToggle.so");
+    ASSERT_TRUE(QFile::copy(ComponentFile(QStringLiteral("PromptToggle")), copy));
+    for (const QString& named : {copy, other.path() + QStringLiteral("/gone/libPromptToggle.so")}) {
+        ASSERT_TRUE(
+            WriteComponentRegistration({YesNo, QStringLiteral("{0E86C5DD-8AC1-11D2-B66E-FD07A24CC311}"), named}));
+        EXPECT_TRUE(host_.Add(YesNo, named, frame1_, {}));
+        EXPECT_EQ(QFileInfo(FindComponentRegistration(YesNo)->Library).canonicalFilePath().toStdString(),
+                  QFileInfo(ComponentFile(QStringLiteral("PromptToggle"))).canonicalFilePath().toStdString());
+    }
+    EXPECT_TRUE(messages_.shown().empty());
+}
+
+// One message names the registry and why; the run then registers the libraries in a registry of its own.
+TEST_F(ComponentHostTest, ARegistryThatCannotBeReadOrWrittenIsReportedOnceAndTheWidgetsAreMade)
+{
+    const QString registry = ComponentRegistryPath();
+    const QString folder = QFileInfo(registry).absolutePath();
+    const std::pair<const char*, std::function<bool()>> cases[] = {
+        {"Is a directory", [&] { return QDir().mkpath(registry); }},
+        {"it is not a regular file",
+         [&] { return QDir().mkpath(folder) && ::mkfifo(QFile::encodeName(registry).constData(), 0600) == 0; }},
+        {"Not a directory", [&] { return QFile(folder).open(QIODevice::WriteOnly); }},
+    };
+    const QString kinds[] = {TextBox, YesNo, ListQuestion};
+    ::alarm(60); // reading a FIFO would block for good
+    for (const auto& [reason, make] : cases) {
+        QDir(folder).removeRecursively();
+        QFile::remove(folder);
+        ASSERT_TRUE(make()) << reason;
+        qApp->setProperty(RunComponentRegistryProperty, QVariant());
+        messages_.clear();
+        for (int i = 0; i < 4; ++i)
+            EXPECT_TRUE(host_.Add(kinds[i % 3], QStringLiteral("ctl%1%2").arg(reason).arg(i), frame1_, {}));
+        ASSERT_EQ(messages_.texts().size(), 1) << reason;
+        EXPECT_TRUE(messages_.texts()[0].startsWith(
+            QStringLiteral("The component registry \"%1\" cannot be read or written: %2.").arg(registry, reason)))
+            << messages_.texts()[0].toStdString();
+    }
+    ::alarm(0);
 }
 
 TEST_F(ComponentHostTest, WidgetsThatCannotBeMadeAreReportedAndTheProgramGoesOn)
