@@ -188,14 +188,20 @@ void frmEconomic::Form_Load()
     CommandBack->setEnabled(false);
     CommandCancel->setEnabled(true);
     CommandNext->setEnabled(true);
-    EnterWizardPage(FrameIntro, CommandBack, CommandNext, CommandFinish, CommandCancel);
+    enterPage(FrameIntro);
+}
+
+void frmEconomic::enterPage(QWidget* page)
+{
+    EnterWizardPage(page, CommandBack, CommandNext, CommandFinish, CommandCancel,
+                    WizardButtonOrder::NextFinishCancelBack);
 }
 
 void frmEconomic::enterFrameIfNew(EconomicFrame before)
 {
     // Once the buttons are set for the page: a page the user stays on keeps the focus where it was.
     if (current_ != before)
-        EnterWizardPage(container(current_), CommandBack, CommandNext, CommandFinish, CommandCancel);
+        enterPage(container(current_));
 }
 
 void frmEconomic::CommandNext_Click()

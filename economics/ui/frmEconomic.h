@@ -49,6 +49,7 @@ private:
     void showFrame(EconomicFrame frame);
     void enterFrameIfNew(EconomicFrame before);
     QWidget* container(EconomicFrame frame) const;
+    void enterPage(QWidget* page);
     void unloadWindow();
 
     // Each returns false, with the page emptied again, when a question widget could not be made (the failure

@@ -12,10 +12,12 @@
 namespace talvo {
 namespace {
 
-bool takesTab(const QWidget* widget)
+bool takesTab(const QWidget* widget, const QWidget* page)
 {
-    // A scroll area only carries a page; its questions are the stops.
-    return (widget->focusPolicy() & Qt::TabFocus) && !qobject_cast<const QScrollArea*>(widget);
+    // A scroll area only carries a page; its questions are the stops. An open list's drop-down is a window of its
+    // own, which no Tab reaches.
+    return (widget->focusPolicy() & Qt::TabFocus) && !qobject_cast<const QScrollArea*>(widget) &&
+           widget->window() == page->window();
 }
 
 bool takesAnswer(const QWidget* widget, const QWidget* page)
@@ -31,11 +33,12 @@ bool takesAnswer(const QWidget* widget, const QWidget* page)
 
 } // namespace
 
-void EnterWizardPage(QWidget* page, QPushButton* back, QPushButton* next, QPushButton* finish, QPushButton* cancel)
+void EnterWizardPage(QWidget* page, QPushButton* back, QPushButton* next, QPushButton* finish, QPushButton* cancel,
+                     WizardButtonOrder order)
 {
     QList<QWidget*> stops;
     for (QWidget* widget : page->findChildren<QWidget*>()) {
-        if (takesTab(widget))
+        if (takesTab(widget, page))
             stops << widget;
     }
     const auto place = [page](const QWidget* widget) { return widget->mapTo(page, QPoint()); };
@@ -46,7 +49,10 @@ void EnterWizardPage(QWidget* page, QPushButton* back, QPushButton* next, QPushB
     });
     const auto first = std::find_if(stops.begin(), stops.end(), [page](QWidget* w) { return takesAnswer(w, page); });
     QWidget* focus = first != stops.end() ? *first : nullptr;
-    stops << back << next << finish << cancel;
+    if (order == WizardButtonOrder::BackNextFinishCancel)
+        stops << back << next << finish << cancel;
+    else
+        stops << next << finish << cancel << back;
     for (int i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(stops.at(i - 1), stops.at(i));
     if (!focus) {
