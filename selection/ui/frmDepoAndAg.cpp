@@ -139,6 +139,10 @@ void frmDepoAndAg::ListAgricultureType_DblClick()
 
 bool frmDepoAndAg::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ListCountermeasures && event->type() == QEvent::FocusIn)
+        countermeasureKeys_ = false;
+    else if (watched == ListCountermeasures && event->type() == QEvent::KeyPress)
+        countermeasureKeys_ = true;
     // Enter in one of the three lists moves on, whatever the state of the Next button.
     if (event->type() == QEvent::KeyPress &&
         (watched == ListDeposition || watched == ListAgricultureType || watched == ListCountermeasures)) {

@@ -133,6 +133,9 @@ private:
     FarmPictureClip PictureClip1;
     int farmPictureIndex_ = 0;
     bool fillingLists_ = false; // filling a list from code is no click
+    // The countermeasure row that the list makes current when it takes the focus is no choice; one the user moves
+    // to with a key is.
+    bool countermeasureKeys_ = false;
     // Next and Back call themselves to pass empty pages; the frames change on screen once the outermost call
     // is done, so a message on the way stands over the page the user acted on, not over an empty one.
     int navigationDepth_ = 0;
