@@ -33,4 +33,13 @@ MessageRequest MissingCropMessage();
 // when the barley question is answered "Yes". When the crop is asked, a missing crop answer comes last.
 std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState& state, bool cropAsked = false);
 
+// A question that stops Next: the name of its widget and the box that says so.
+struct UnansweredQuestion
+{
+    QString ControlName;
+    MessageRequest Message;
+};
+// The farm-data check's findings, each with the widget it is about.
+std::vector<UnansweredQuestion> UnansweredCostQuestions(const AssessmentState& state, bool cropAsked = false);
+
 } // namespace talvo

@@ -204,11 +204,33 @@ void frmEconomic::enterFrameIfNew(EconomicFrame before)
         enterPage(container(current_));
 }
 
+std::vector<UnansweredQuestion> frmEconomic::unansweredOnPage() const
+{
+    if (current_ == EconomicFrame::FrameEcQuestions1)
+        return UnansweredCostQuestions(TheAssessment(), askCrop_);
+    return {};
+}
+
+QWidget* frmEconomic::messageSubject() const
+{
+    QList<QWidget*> questions;
+    for (const UnansweredQuestion& question : unansweredOnPage())
+        questions << host_.Find(question.ControlName).Widget();
+    return TopmostShownQuestion(questions, container(current_));
+}
+
 void frmEconomic::CommandNext_Click()
 {
+    const FocusAfterMessages focus(CommandNext, CommandFinish, [this] { return messageSubject(); });
     AssessmentState& state = TheAssessment();
     EconomicSession& session = TheEconomicSession();
     const EconomicFrame before = current_;
+    // Each question of the farm-data page must hold an answer; the page stays otherwise.
+    const std::vector<UnansweredQuestion> unanswered = unansweredOnPage();
+    for (const UnansweredQuestion& question : unanswered)
+        ShowMessage(question.Message);
+    if (!unanswered.empty())
+        return;
     if (current_ == EconomicFrame::FrameIntro)
         CommandBack->setEnabled(true);
     if (current_ == EconomicFrame::FrameEcQuestions4) {
@@ -236,11 +258,6 @@ void frmEconomic::CommandNext_Click()
             CommandNext_Click();
         break;
     case EconomicFrame::FrameEcQuestions1: {
-        const std::vector<MessageRequest> missing = CheckAllCostQuestionsAnswered(state, askCrop_);
-        for (const MessageRequest& message : missing)
-            ShowMessage(message);
-        if (!missing.empty())
-            break;
         showFrame(EconomicFrame::FrameEcQuestions2);
         session.FrameEcQuestions3Used = false;
         session.FrameEcQuestions4Used = false;

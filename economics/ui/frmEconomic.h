@@ -1,5 +1,6 @@
 #pragma once
 
+#include "economics/core/EconomicAnswers.h"
 #include "economics/core/EconomicPageLayout.h"
 #include "platform/ui/ComponentHost.h"
 #include "platform/ui/FormHandle.h"
@@ -50,6 +51,9 @@ private:
     void enterFrameIfNew(EconomicFrame before);
     QWidget* container(EconomicFrame frame) const;
     void enterPage(QWidget* page);
+    // The question that a message shown on Next is about: the topmost unanswered one of the page shown.
+    QWidget* messageSubject() const;
+    std::vector<UnansweredQuestion> unansweredOnPage() const;
     void unloadWindow();
 
     // Each returns false, with the page emptied again, when a question widget could not be made (the failure

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QList>
+#include <QPointer>
+
+#include <functional>
+
 class QPushButton;
 class QWidget;
 
@@ -14,5 +19,29 @@ enum class WizardButtonOrder { BackNextFinishCancel, NextFinishCancelBack };
 // Read-only texts and grids stay in the Tab order but are not where the user starts.
 void EnterWizardPage(QWidget* page, QPushButton* back, QPushButton* next, QPushButton* finish, QPushButton* cancel,
                      WizardButtonOrder order = WizardButtonOrder::BackNextFinishCancel);
+
+// The question among `questions` that stands highest on `page` (leftmost within a row) and is shown there, or
+// nullptr.
+QWidget* TopmostShownQuestion(const QList<QWidget*>& questions, const QWidget* page);
+
+// Kept over a wizard's Next or Finish. When a message box was shown meanwhile, the focus ends on the control the
+// message was about (subject(), when it gives one that can take the focus), else on Next when it is enabled, else
+// on Finish: never on Back or Cancel, where Qt leaves it when the button that held it was disabled on the way.
+// Nested Next calls leave it to the outermost.
+class FocusAfterMessages
+{
+public:
+    FocusAfterMessages(QPushButton* next, QPushButton* finish, std::function<QWidget*()> subject);
+    ~FocusAfterMessages();
+    FocusAfterMessages(const FocusAfterMessages&) = delete;
+    FocusAfterMessages& operator=(const FocusAfterMessages&) = delete;
+
+private:
+    QPointer<QPushButton> next_;
+    QPointer<QPushButton> finish_;
+    std::function<QWidget*()> subject_;
+    unsigned long long messagesBefore_;
+    bool outermost_;
+};
 
 } // namespace talvo

@@ -77,6 +77,8 @@ private:
     void CommandBack_Click();
     void CommandFinish_Click();
     void CommandCancel_Click();
+    // The control a message shown on Next or Finish is about, on the page shown now; nullptr for none.
+    QWidget* messageSubject() const;
 
     int selectedCountermeasureCount() const;
     QStringList selectedCountermeasureItems() const;
