@@ -61,7 +61,7 @@ bool answerMissing(const EconomicQuestionRecord& question)
 {
     if (question.AnswerText.isEmpty())
         return true;
-    return question.ProgID == ProgIDTextBox && !ParseTypedNumber(question.AnswerText);
+    return question.ProgID == ProgIDTextBox && !ParseShownNumber(question.AnswerText);
 }
 
 } // namespace
@@ -69,7 +69,7 @@ bool answerMissing(const EconomicQuestionRecord& question)
 void StoreTypedAnswer(EconomicQuestionRecord& question, const QString& text)
 {
     question.AnswerText = text;
-    if (const auto value = ParseTypedNumber(text))
+    if (const auto value = ParseShownNumber(text))
         question.AnswerValue = *value;
 }
 
@@ -144,6 +144,22 @@ std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState&
     for (const UnansweredQuestion& question : UnansweredCostQuestions(state, cropAsked))
         messages.push_back(question.Message);
     return messages;
+}
+
+std::vector<UnansweredQuestion> UnansweredEconomicVariables(const AssessmentState& state,
+                                                            const std::vector<int>& records)
+{
+    std::vector<UnansweredQuestion> unanswered;
+    for (int record : records) {
+        const EconomicQuestionRecord& question = state.EconomicQuestions(record);
+        if (ParseShownNumber(question.AnswerText))
+            continue;
+        const QString text =
+            QStringLiteral("You must enter a number for \"%1\" before proceeding.").arg(question.QuestionText);
+        unanswered.push_back({question.ControlName,
+                              MessageRequest{text, MessageIcon::Exclamation, MessageButtons::OK, MissingCostTitle}});
+    }
+    return unanswered;
 }
 
 } // namespace talvo

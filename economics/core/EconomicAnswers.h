@@ -41,5 +41,10 @@ struct UnansweredQuestion
 };
 // The farm-data check's findings, each with the widget it is about.
 std::vector<UnansweredQuestion> UnansweredCostQuestions(const AssessmentState& state, bool cropAsked = false);
+// The variables among `records` (42 to 136, the ones on the page left) whose answer is empty or not a number, in
+// that order: each gets an exclamation box titled "Missing Cost Information" that asks for a number. No cost is
+// computed from a value that its box does not show.
+std::vector<UnansweredQuestion> UnansweredEconomicVariables(const AssessmentState& state,
+                                                            const std::vector<int>& records);
 
 } // namespace talvo

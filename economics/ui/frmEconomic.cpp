@@ -204,11 +204,21 @@ void frmEconomic::enterFrameIfNew(EconomicFrame before)
         enterPage(container(current_));
 }
 
+std::vector<int> frmEconomic::variableRecordsOn(EconomicFrame frame) const
+{
+    std::vector<int> records;
+    for (const EconomicQuestionPlacement& place : variablePlaces_) {
+        if (place.Frame == frame)
+            records.push_back(place.Record);
+    }
+    return records;
+}
+
 std::vector<UnansweredQuestion> frmEconomic::unansweredOnPage() const
 {
     if (current_ == EconomicFrame::FrameEcQuestions1)
         return UnansweredCostQuestions(TheAssessment(), askCrop_);
-    return {};
+    return UnansweredEconomicVariables(TheAssessment(), variableRecordsOn(current_));
 }
 
 QWidget* frmEconomic::messageSubject() const
@@ -225,7 +235,8 @@ void frmEconomic::CommandNext_Click()
     AssessmentState& state = TheAssessment();
     EconomicSession& session = TheEconomicSession();
     const EconomicFrame before = current_;
-    // Each question of the farm-data page must hold an answer; the page stays otherwise.
+    // Each question of the page left must hold an answer, and a variable one a number; the page stays otherwise,
+    // with its buttons as they were.
     const std::vector<UnansweredQuestion> unanswered = unansweredOnPage();
     for (const UnansweredQuestion& question : unanswered)
         ShowMessage(question.Message);

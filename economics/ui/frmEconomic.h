@@ -54,6 +54,7 @@ private:
     // The question that a message shown on Next is about: the topmost unanswered one of the page shown.
     QWidget* messageSubject() const;
     std::vector<UnansweredQuestion> unansweredOnPage() const;
+    std::vector<int> variableRecordsOn(EconomicFrame frame) const;
     void unloadWindow();
 
     // Each returns false, with the page emptied again, when a question widget could not be made (the failure
@@ -99,6 +100,7 @@ private:
     // than by the flags, which a file read while the wizard is open may change.
     QStringList costQuestions_;
     QStringList variableQuestions_;
+    std::vector<EconomicQuestionPlacement> variablePlaces_;
     ComponentHost host_;
 };
 
