@@ -52,6 +52,8 @@ const char* const MissingCostTexts[42] = {
     "You must input the average ewe weight before proceeding.",
 };
 
+const QString MissingCostTitle = QStringLiteral("Missing Cost Information");
+
 // The records from here on show their message in a plain box.
 constexpr int FirstPlainBoxRecord = 24;
 
@@ -59,7 +61,7 @@ bool answerMissing(const EconomicQuestionRecord& question)
 {
     if (question.AnswerText.isEmpty())
         return true;
-    return question.ProgID == ProgIDTextBox && !ParseTypedNumber(question.AnswerText);
+    return question.ProgID == ProgIDTextBox && !ParseShownNumber(question.AnswerText);
 }
 
 } // namespace
@@ -67,7 +69,7 @@ bool answerMissing(const EconomicQuestionRecord& question)
 void StoreTypedAnswer(EconomicQuestionRecord& question, const QString& text)
 {
     question.AnswerText = text;
-    if (const auto value = ParseTypedNumber(text))
+    if (const auto value = ParseShownNumber(text))
         question.AnswerValue = *value;
 }
 
@@ -93,7 +95,7 @@ MessageRequest MissingCostMessage(int record)
     request.buttons = MessageButtons::OK;
     if (record < FirstPlainBoxRecord) {
         request.icon = MessageIcon::Exclamation;
-        request.title = QStringLiteral("Missing Cost Information");
+        request.title = MissingCostTitle;
     }
     return request;
 }
@@ -115,12 +117,12 @@ bool CropQuestionNeeded(const AssessmentState& state)
 MessageRequest MissingCropMessage()
 {
     return MessageRequest{QStringLiteral("You must select the crop before proceeding."), MessageIcon::Exclamation,
-                          MessageButtons::OK, QStringLiteral("Missing Cost Information")};
+                          MessageButtons::OK, MissingCostTitle};
 }
 
-std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState& state, bool cropAsked)
+std::vector<UnansweredQuestion> UnansweredCostQuestions(const AssessmentState& state, bool cropAsked)
 {
-    std::vector<MessageRequest> messages;
+    std::vector<UnansweredQuestion> unanswered;
     for (int record : FarmDataCheckOrder()) {
         const EconomicQuestionRecord& question = state.EconomicQuestions(record);
         if (!question.Needed)
@@ -128,11 +130,36 @@ std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState&
         if (record == BarleyAreaRecord && !BarleyAreaVisible(state))
             continue;
         if (answerMissing(question))
-            messages.push_back(MissingCostMessage(record));
+            unanswered.push_back({question.ControlName, MissingCostMessage(record)});
     }
-    if (cropAsked && state.LimitationQuestions(CropQuestionRecord).AnswerText.isEmpty())
-        messages.push_back(MissingCropMessage());
+    const LimitationQuestionRecord& crop = state.LimitationQuestions(CropQuestionRecord);
+    if (cropAsked && crop.AnswerText.isEmpty())
+        unanswered.push_back({crop.ControlName, MissingCropMessage()});
+    return unanswered;
+}
+
+std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState& state, bool cropAsked)
+{
+    std::vector<MessageRequest> messages;
+    for (const UnansweredQuestion& question : UnansweredCostQuestions(state, cropAsked))
+        messages.push_back(question.Message);
     return messages;
+}
+
+std::vector<UnansweredQuestion> UnansweredEconomicVariables(const AssessmentState& state,
+                                                            const std::vector<int>& records)
+{
+    std::vector<UnansweredQuestion> unanswered;
+    for (int record : records) {
+        const EconomicQuestionRecord& question = state.EconomicQuestions(record);
+        if (ParseShownNumber(question.AnswerText))
+            continue;
+        const QString text =
+            QStringLiteral("You must enter a number for \"%1\" before proceeding.").arg(question.QuestionText);
+        unanswered.push_back({question.ControlName,
+                              MessageRequest{text, MessageIcon::Exclamation, MessageButtons::OK, MissingCostTitle}});
+    }
+    return unanswered;
 }
 
 } // namespace talvo

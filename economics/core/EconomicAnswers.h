@@ -33,4 +33,18 @@ MessageRequest MissingCropMessage();
 // when the barley question is answered "Yes". When the crop is asked, a missing crop answer comes last.
 std::vector<MessageRequest> CheckAllCostQuestionsAnswered(const AssessmentState& state, bool cropAsked = false);
 
+// A question that stops Next: the name of its widget and the box that says so.
+struct UnansweredQuestion
+{
+    QString ControlName;
+    MessageRequest Message;
+};
+// The farm-data check's findings, each with the widget it is about.
+std::vector<UnansweredQuestion> UnansweredCostQuestions(const AssessmentState& state, bool cropAsked = false);
+// The variables among `records` (42 to 136, the ones on the page left) whose answer is empty or not a number, in
+// that order: each gets an exclamation box titled "Missing Cost Information" that asks for a number. No cost is
+// computed from a value that its box does not show.
+std::vector<UnansweredQuestion> UnansweredEconomicVariables(const AssessmentState& state,
+                                                            const std::vector<int>& records);
+
 } // namespace talvo

@@ -188,21 +188,60 @@ void frmEconomic::Form_Load()
     CommandBack->setEnabled(false);
     CommandCancel->setEnabled(true);
     CommandNext->setEnabled(true);
-    EnterWizardPage(FrameIntro, CommandBack, CommandNext, CommandFinish, CommandCancel);
+    enterPage(FrameIntro);
+}
+
+void frmEconomic::enterPage(QWidget* page)
+{
+    EnterWizardPage(page, CommandBack, CommandNext, CommandFinish, CommandCancel,
+                    WizardButtonOrder::NextFinishCancelBack);
 }
 
 void frmEconomic::enterFrameIfNew(EconomicFrame before)
 {
     // Once the buttons are set for the page: a page the user stays on keeps the focus where it was.
     if (current_ != before)
-        EnterWizardPage(container(current_), CommandBack, CommandNext, CommandFinish, CommandCancel);
+        enterPage(container(current_));
+}
+
+std::vector<int> frmEconomic::variableRecordsOn(EconomicFrame frame) const
+{
+    std::vector<int> records;
+    for (const EconomicQuestionPlacement& place : variablePlaces_) {
+        if (place.Frame == frame)
+            records.push_back(place.Record);
+    }
+    return records;
+}
+
+std::vector<UnansweredQuestion> frmEconomic::unansweredOnPage() const
+{
+    if (current_ == EconomicFrame::FrameEcQuestions1)
+        return UnansweredCostQuestions(TheAssessment(), askCrop_);
+    return UnansweredEconomicVariables(TheAssessment(), variableRecordsOn(current_));
+}
+
+QWidget* frmEconomic::messageSubject() const
+{
+    QList<QWidget*> questions;
+    for (const UnansweredQuestion& question : unansweredOnPage())
+        questions << host_.Find(question.ControlName).Widget();
+    return TopmostShownQuestion(questions, container(current_));
 }
 
 void frmEconomic::CommandNext_Click()
 {
+    const FocusAfterMessages focus(CommandNext, CommandFinish, [this] { return messageSubject(); });
     AssessmentState& state = TheAssessment();
     EconomicSession& session = TheEconomicSession();
     const EconomicFrame before = current_;
+    // Each question of the page left must hold an answer, and a variable one a number; the page stays otherwise,
+    // with its buttons as they were.
+    const std::vector<UnansweredQuestion> unanswered = unansweredOnPage();
+    for (const UnansweredQuestion& question : unanswered)
+        ShowMessage(question.Message);
+    if (!unanswered.empty())
+        return;
     if (current_ == EconomicFrame::FrameIntro)
         CommandBack->setEnabled(true);
     if (current_ == EconomicFrame::FrameEcQuestions4) {
@@ -230,11 +269,6 @@ void frmEconomic::CommandNext_Click()
             CommandNext_Click();
         break;
     case EconomicFrame::FrameEcQuestions1: {
-        const std::vector<MessageRequest> missing = CheckAllCostQuestionsAnswered(state, askCrop_);
-        for (const MessageRequest& message : missing)
-            ShowMessage(message);
-        if (!missing.empty())
-            break;
         showFrame(EconomicFrame::FrameEcQuestions2);
         session.FrameEcQuestions3Used = false;
         session.FrameEcQuestions4Used = false;

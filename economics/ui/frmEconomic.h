@@ -1,5 +1,6 @@
 #pragma once
 
+#include "economics/core/EconomicAnswers.h"
 #include "economics/core/EconomicPageLayout.h"
 #include "platform/ui/ComponentHost.h"
 #include "platform/ui/FormHandle.h"
@@ -49,6 +50,11 @@ private:
     void showFrame(EconomicFrame frame);
     void enterFrameIfNew(EconomicFrame before);
     QWidget* container(EconomicFrame frame) const;
+    void enterPage(QWidget* page);
+    // The question that a message shown on Next is about: the topmost unanswered one of the page shown.
+    QWidget* messageSubject() const;
+    std::vector<UnansweredQuestion> unansweredOnPage() const;
+    std::vector<int> variableRecordsOn(EconomicFrame frame) const;
     void unloadWindow();
 
     // Each returns false, with the page emptied again, when a question widget could not be made (the failure
@@ -94,6 +100,7 @@ private:
     // than by the flags, which a file read while the wizard is open may change.
     QStringList costQuestions_;
     QStringList variableQuestions_;
+    std::vector<EconomicQuestionPlacement> variablePlaces_;
     ComponentHost host_;
 };
 

@@ -159,14 +159,15 @@ void frmEconomic::EmptyCostQuestionsFrame()
 bool frmEconomic::FillEconomicQuestionsFrames()
 {
     AssessmentState& state = TheAssessment();
-    removeQuestions(variableQuestions_);
+    EmptyEconomicQuestionsFrames();
     const std::vector<EconomicQuestionPlacement> places = EconomicVariablePagesLayout(state, TheEconomicSession());
     for (const EconomicQuestionPlacement& place : places) {
         QuestionControl control = addQuestion(place, variableQuestions_);
         if (!control) {
-            removeQuestions(variableQuestions_);
+            EmptyEconomicQuestionsFrames();
             return false;
         }
+        variablePlaces_.push_back(place);
         // The widget shows the value the calculation will use: the default, or what was stored last.
         control.SetProperty("Answer", FormatStandard(state.EconomicQuestions(place.Record).AnswerValue));
         control.SetVisible(place.Visible);
@@ -177,6 +178,13 @@ bool frmEconomic::FillEconomicQuestionsFrames()
 void frmEconomic::EmptyEconomicQuestionsFrames()
 {
     removeQuestions(variableQuestions_);
+    // A text that is not a number goes with its widget; the next page shows the number in use.
+    for (const EconomicQuestionPlacement& place : variablePlaces_) {
+        EconomicQuestionRecord& question = TheAssessment().EconomicQuestions(place.Record);
+        if (!ParseShownNumber(question.AnswerText))
+            question.AnswerText = FormatStandard(question.AnswerValue);
+    }
+    variablePlaces_.clear();
 }
 
 } // namespace talvo

@@ -182,6 +182,10 @@ void frmMCDM::RunMCDM()
 
 void frmMCDM::CommandNext_Click()
 {
+    // The p message is about the p box; the ranking's messages leave the focus on Finish.
+    const FocusAfterMessages focus(CommandNext, CommandFinish, [this]() -> QWidget* {
+        return currentPage_ == Page::FramePValue ? TextPValue : nullptr;
+    });
     const Page before = currentPage_;
     switch (currentPage_) {
     case Page::FrameIntro:

@@ -103,6 +103,16 @@ std::optional<Double> ParseTypedNumber(const QString& text)
     return toDouble(text);
 }
 
+std::optional<Double> ParseShownNumber(const QString& text)
+{
+    static const QRegularExpression eForm(QStringLiteral("^-?[0-9](?:\\.[0-9]+)?E[-+][0-9]{2,}$"));
+    if (const auto typed = ParseTypedNumber(text))
+        return typed;
+    if (!eForm.match(text).hasMatch())
+        return std::nullopt;
+    return toDouble(text);
+}
+
 std::optional<Double> ParseFileNumber(const QString& line)
 {
     static const QRegularExpression number(

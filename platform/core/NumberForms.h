@@ -37,6 +37,9 @@ QString FormatPrint(int value);
 // A typed answer is a number only when it is an optional '-', then digits with at most one '.', holding at least
 // one digit: "5", "-5", ".5", "5." are numbers; "", "-", ".", "1.2.3", " 5", "+5", "1e3", "1,5" are not.
 std::optional<Double> ParseTypedNumber(const QString& text);
+// A question widget's answer: a typed number, or a number as the standard form shows it, E-form included
+// ("5E-05", "-1.234568E+07"), so that a shown value is always read back.
+std::optional<Double> ParseShownNumber(const QString& text);
 
 // A number line of a file: like a typed answer, but blanks around it, a '+' sign and an exponent are allowed.
 // NaN, infinity and anything that overflows a Double are refused.

@@ -7,6 +7,7 @@ namespace {
 
 MessageSeam* messageSeam = nullptr;
 FileDialogSeam* fileDialogSeam = nullptr;
+unsigned long long messagesShown = 0;
 
 MessageAnswer firstButton(MessageButtons buttons)
 {
@@ -27,9 +28,11 @@ void SetMessageSeam(MessageSeam* seam) { messageSeam = seam; }
 MessageSeam* CurrentMessageSeam() { return messageSeam; }
 void SetFileDialogSeam(FileDialogSeam* seam) { fileDialogSeam = seam; }
 FileDialogSeam* CurrentFileDialogSeam() { return fileDialogSeam; }
+unsigned long long MessagesShown() { return messagesShown; }
 
 MessageAnswer ShowMessage(const MessageRequest& request)
 {
+    ++messagesShown;
     if (messageSeam)
         return messageSeam->ask(request);
     qWarning().noquote() << "message:" << request.title << request.text;

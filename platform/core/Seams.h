@@ -59,6 +59,8 @@ MessageAnswer ShowMessage(const MessageRequest& request);
 MessageAnswer MsgBox(const QString& text, MessageButtons buttons = MessageButtons::OK,
                      MessageIcon icon = MessageIcon::None, const QString& title = {});
 std::optional<QString> AskFileName(const FileDialogRequest& request);
+// How many message boxes ShowMessage has shown since the program started.
+unsigned long long MessagesShown();
 
 // A file could not be read or written, or a widget could not be created: the user is told, in one box, and the
 // program goes on.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace talvo {
 namespace {
@@ -41,13 +42,19 @@ QMessageBox::StandardButtons toQt(MessageButtons buttons)
     return QMessageBox::Ok;
 }
 
-// The window a box or file dialog belongs to: the one the user is working in, or the main window when none is
-// active (as right after another dialog closed), so the box never stands alone in a corner of the screen.
+// The window the last box or dialog stood over.
+QPointer<QWidget> lastOwner;
+
+// The window a box or file dialog belongs to: the one the user is working in, so the box never stands alone in a
+// corner of the screen. Right after a box closes no window is active yet: the next box of a series stands over
+// the same window as the one before, and the window manager hands that window the focus back after the last.
 QWidget* ownerWindow()
 {
     if (QWidget* active = QApplication::activeWindow())
-        return active;
-    return MainWindow();
+        lastOwner = active;
+    else if (!lastOwner || !lastOwner->isVisible())
+        lastOwner = MainWindow();
+    return lastOwner;
 }
 
 } // namespace

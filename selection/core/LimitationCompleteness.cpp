@@ -3,6 +3,7 @@
 #include "platform/core/NumberForms.h"
 #include "selection/core/LimitationAnswers.h"
 
+#include <algorithm>
 #include <array>
 
 namespace talvo {
@@ -113,6 +114,17 @@ bool missing(const AssessmentState& state, int index)
 
 } // namespace
 
+std::vector<int> MissingLimitationAnswers(const AssessmentState& state, const SelectionSession& session)
+{
+    std::vector<int> indexes;
+    for (const AnswerCheck& check : answerChecks) {
+        if (state.LimitationQuestions(check.index).Needed && missing(state, check.index) &&
+            holds(check.condition, state, session))
+            indexes.push_back(check.index);
+    }
+    return indexes;
+}
+
 std::vector<MessageRequest> CheckAllQuestionsAnswered(const AssessmentState& state, SelectionSession& session)
 {
     // Derived rather than left from an earlier answer, which after Back may demand a question now hidden.
@@ -121,12 +133,11 @@ std::vector<MessageRequest> CheckAllQuestionsAnswered(const AssessmentState& sta
     session.KStatusRequired = potassiumOnly && answerOf(state, lq::KnowCEC) == answer::No;
 
     std::vector<MessageRequest> boxes;
-    for (const AnswerCheck& check : answerChecks) {
-        if (state.LimitationQuestions(check.index).Needed && missing(state, check.index) &&
-            holds(check.condition, state, session)) {
-            boxes.push_back(MessageRequest{QString::fromUtf16(check.message), MessageIcon::Exclamation,
-                                           MessageButtons::OK, MissingLimitationTitle});
-        }
+    for (int index : MissingLimitationAnswers(state, session)) {
+        const auto check = std::find_if(answerChecks.begin(), answerChecks.end(),
+                                        [index](const AnswerCheck& c) { return c.index == index; });
+        boxes.push_back(MessageRequest{QString::fromUtf16(check->message), MessageIcon::Exclamation, MessageButtons::OK,
+                                       MissingLimitationTitle});
     }
     return boxes;
 }

@@ -3,6 +3,7 @@
 #include "casefile/ui/frmTALVOfile.h"
 #include "platform/core/Seams.h"
 #include "platform/core/TempFolder.h"
+#include "platform/ui/WizardPages.h"
 #include "selection/core/FeasibilityRules.h"
 #include "selection/core/LimitationAssessment.h"
 #include "selection/core/LimitationCompleteness.h"
@@ -139,6 +140,10 @@ void frmDepoAndAg::ListAgricultureType_DblClick()
 
 bool frmDepoAndAg::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ListCountermeasures && event->type() == QEvent::FocusIn)
+        countermeasureKeys_ = false;
+    else if (watched == ListCountermeasures && event->type() == QEvent::KeyPress)
+        countermeasureKeys_ = true;
     // Enter in one of the three lists moves on, whatever the state of the Next button.
     if (event->type() == QEvent::KeyPress &&
         (watched == ListDeposition || watched == ListAgricultureType || watched == ListCountermeasures)) {
@@ -235,8 +240,32 @@ void frmDepoAndAg::ClearFinalCountermList()
     CommandFinish->setEnabled(true);
 }
 
+QWidget* frmDepoAndAg::messageSubject() const
+{
+    switch (currentPage_) {
+    case Page::FrameAgriculture:
+        return ListAgricultureType;
+    case Page::FrameCounterm:
+        return ListCountermeasures;
+    case Page::FrameLimitations1:
+    case Page::FrameLimitations2:
+    case Page::FrameLimitations3: {
+        QList<QWidget*> missing;
+        for (int index : MissingLimitationAnswers(TheAssessment(), TheSelectionSession()))
+            missing << questionWidgets_.at(static_cast<std::size_t>(index)).Widget();
+        return TopmostShownQuestion(missing, frameOf(currentPage_));
+    }
+    case Page::FrameDeposition:
+    case Page::FrameFinalCounterm:
+        break;
+    }
+    return nullptr;
+}
+
 void frmDepoAndAg::CommandNext_Click()
 {
+    // Left after the step, once the page it ends on is on screen.
+    const FocusAfterMessages focus(CommandNext, CommandFinish, [this] { return messageSubject(); });
     const NavigationStep step(*this);
     AssessmentState& s = TheAssessment();
     const SelectionSession& session = TheSelectionSession();
@@ -367,6 +396,7 @@ void frmDepoAndAg::CommandBack_Click()
 
 void frmDepoAndAg::CommandFinish_Click()
 {
+    const FocusAfterMessages focus(CommandNext, CommandFinish, [this] { return messageSubject(); });
     AssessmentState& s = TheAssessment();
     workingFilePath_ = JoinPath(s.TempFolder, WorkingFileName);
     const auto scoresBefore = s.ScoreMatrix;

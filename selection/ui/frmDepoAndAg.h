@@ -77,6 +77,8 @@ private:
     void CommandBack_Click();
     void CommandFinish_Click();
     void CommandCancel_Click();
+    // The control a message shown on Next or Finish is about, on the page shown now; nullptr for none.
+    QWidget* messageSubject() const;
 
     int selectedCountermeasureCount() const;
     QStringList selectedCountermeasureItems() const;
@@ -133,6 +135,9 @@ private:
     FarmPictureClip PictureClip1;
     int farmPictureIndex_ = 0;
     bool fillingLists_ = false; // filling a list from code is no click
+    // The countermeasure row that the list makes current when it takes the focus is no choice; one the user moves
+    // to with a key is.
+    bool countermeasureKeys_ = false;
     // Next and Back call themselves to pass empty pages; the frames change on screen once the outermost call
     // is done, so a message on the way stands over the page the user acted on, not over an empty one.
     int navigationDepth_ = 0;

@@ -156,7 +156,7 @@ void frmDepoAndAg::buildControls()
             ListCountermeasures_Click();
     });
     connect(ListCountermeasures, &QListWidget::currentItemChanged, this, [this] {
-        if (!fillingLists_)
+        if (!fillingLists_ && countermeasureKeys_)
             ListCountermeasures_Click();
     });
     connect(ListDeposition, &QListWidget::itemDoubleClicked, this, [this] { ListDeposition_DblClick(); });

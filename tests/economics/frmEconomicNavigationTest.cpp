@@ -5,6 +5,7 @@
 #include "platform/core/Twips.h"
 #include "shell/core/WindowHooks.h"
 
+#include <QComboBox>
 #include <QScrollArea>
 #include <QTemporaryDir>
 
@@ -319,6 +320,67 @@ TEST_F(EconomicNavigation, UplandSheepFarmDataRowsBelowTheFrameCanBeReachedAndAn
     EXPECT_EQ(TopOf(67), TwipsToPixels(750));
     EXPECT_EQ(TopOf(136), TwipsToPixels(4750));
     EXPECT_TRUE(wizard.findChild<QWidget*>(QStringLiteral("FrameEcQuestions4"))->isAncestorOf(Question(136)));
+}
+
+// The setTabOrder warnings Qt prints while it lives.
+struct TabOrderWarnings
+{
+    static inline QStringList log;
+    QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+        if (text.contains(QLatin1String("setTabOrder")))
+            log << text;
+    });
+    ~TabOrderWarnings() { qInstallMessageHandler(previous); }
+};
+
+TEST_F(EconomicNavigation, VariablesThatAreNoNumbersStopNextAndTabEndsOnNextFinishCancelBack)
+{
+    const TabOrderWarnings warnings;
+    Final(QStringLiteral("Arable Production"), {"Leave arable land fallow."});
+    TheAssessment().EconomicQuestions(129).AnswerValue = 0.00005;
+    frmEconomic& wizard = Open();
+    Next();
+    // Once opened, the crop's drop-down is a window of its own beside the page.
+    auto* crop = Question(QStringLiteral("ctlExistCrop"))->findChild<QComboBox*>();
+    crop->showPopup();
+    crop->hidePopup();
+    Next();
+    EXPECT_EQ(wizard.focusWidget(), AnswerBox(19)) << "the topmost question missing";
+    Type(19, QStringLiteral("12"));
+    Question(QStringLiteral("ctlExistCrop"))->setProperty("Answer", 2);
+    Next();
+    ASSERT_EQ(Page(), EconomicFrame::FrameEcQuestions2);
+    EXPECT_EQ(AnswerBox(129)->text(), QStringLiteral("5E-05"));
+
+    messages_.clear();
+    AnswerBox(130)->setText(QStringLiteral("0.5€")); // pasted
+    AnswerBox(133)->clear();
+    Button("CommandNext")->setFocus();
+    Next();
+    const QString ask = QStringLiteral("You must enter a number for \"%1\" before proceeding.");
+    EXPECT_EQ(Texts(), (QStringList{ask.arg(TheAssessment().EconomicQuestions(130).QuestionText),
+                                    ask.arg(TheAssessment().EconomicQuestions(133).QuestionText)}));
+    EXPECT_EQ(messages_.shown()[0].title, QStringLiteral("Missing Cost Information"));
+    EXPECT_EQ(messages_.shown()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(Page(), EconomicFrame::FrameEcQuestions2);
+    EXPECT_TRUE(Button("CommandNext")->isEnabled());
+    EXPECT_FALSE(Button("CommandFinish")->isEnabled());
+    EXPECT_EQ(wizard.focusWidget(), AnswerBox(130));
+
+    Back();
+    EXPECT_EQ(TheAssessment().EconomicQuestions(130).AnswerText, QStringLiteral("599"));
+    QList<QWidget*> stops;
+    for (QWidget* w = crop->nextInFocusChain(); stops.size() < 4; w = w->nextInFocusChain()) {
+        if (w->isVisibleTo(&wizard) && (w->focusPolicy() & Qt::TabFocus))
+            stops << w;
+    }
+    EXPECT_EQ(stops, (QList<QWidget*>{Button("CommandNext"), Button("CommandFinish"), Button("CommandCancel"),
+                                      Button("CommandBack")}));
+    Next();
+    Next();
+    EXPECT_EQ(Page(), EconomicFrame::FrameFinal);
+    EXPECT_EQ(TheAssessment().EconomicQuestions(129).AnswerValue, 0.00005);
+    EXPECT_EQ(TabOrderWarnings::log, QStringList());
 }
 
 TEST_F(EconomicNavigation, CancelClearsOnlyTheFarmDataFlags)

@@ -161,11 +161,17 @@ TEST_F(RankingWizard, TheKeysOfThePBox)
     EXPECT_EQ(box->text(), QStringLiteral("1"));
     EXPECT_EQ(Wizard().CurrentPage(), Page::FramePValue);
 
+    // The p message leaves the focus in the p box, not on the Next pressed.
+    box->setText(QStringLiteral("12"));
+    Button("CommandNext")->setFocus();
+    Wizard().CommandNext_Click();
+    EXPECT_EQ(Wizard().focusWidget(), box);
+
     box->setText(QStringLiteral("3"));
     QTest::keyClick(box, Qt::Key_Enter);
     EXPECT_EQ(Wizard().CurrentPage(), Page::FrameObjectives);
     EXPECT_EQ(TheAssessment().PValue, 3);
-    EXPECT_EQ(messages.texts().size(), 2);
+    EXPECT_EQ(messages.texts().size(), 3);
 }
 
 TEST_F(RankingWizard, ALeftClickEmptiesThePBoxARightClickLeavesIt)

@@ -84,6 +84,11 @@ TEST(TypedNumbers, AcceptsOnlyDigitsWithOptionalMinusAndPoint)
     for (const char* text : {"", "-", ".", "-.", "1.2.3", " 5", "5 ", "+5", "1e3", "1,5", "--5", "5-", "abc", "nan",
                              "inf", "0x10"})
         EXPECT_FALSE(ParseTypedNumber(QString::fromLatin1(text)).has_value()) << text;
+    // An answer as a widget shows it is read back too; typed E-forms stay refused.
+    for (const double value : {5e-05, -1.234568e+07, 1e+300, 0.25})
+        EXPECT_EQ(ParseShownNumber(FormatStandard(value)), value) << value;
+    for (const char* text : {"1e3", "1E3", "E-05", "5E-", "0.5€"})
+        EXPECT_FALSE(ParseShownNumber(QString::fromUtf8(text)).has_value()) << text;
 }
 
 TEST(FileLines, NumbersAllowBlanksSignAndExponent)

@@ -289,6 +289,41 @@ TEST_F(SelectionWizardTest, MissingAnswersGiveOneBoxEachAndKeepTheUserOnTheQuest
     EXPECT_EQ(items("ListFinalCounter"), QStringList{state().Countermeasures(DairyForest).Name});
 }
 
+TEST_F(SelectionWizardTest, InAnActiveWindowFocusPicksNoCountermeasureAndMessagesLeaveItOnWhatTheyAsk)
+{
+    wizard()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(wizard()));
+    const auto pressFromNext = [] {
+        button("CommandNext")->setFocus();
+        press("CommandNext");
+    };
+    clickItem("ListDeposition", ScenarioVeryClose);
+    pressFromNext();
+    pressFromNext(); // no farm type
+    EXPECT_EQ(QApplication::focusWidget(), list("ListAgricultureType"));
+    clickItem("ListAgricultureType", FarmDairy);
+    pressFromNext();
+    QListWidget* offer = list("ListCountermeasures");
+    for (int pass = 0; pass < 2; ++pass) {
+        ASSERT_EQ(QApplication::focusWidget(), offer);
+        EXPECT_NE(offer->currentItem(), nullptr) << "the row Qt makes current is no choice";
+        EXPECT_EQ(labelText("LabelCountermeasureDefinition"), QString());
+        pressFromNext(); // nothing selected
+        EXPECT_EQ(QApplication::focusWidget(), offer);
+        press("CommandBack");
+        pressFromNext();
+    }
+    QTest::keyClick(offer, Qt::Key_Down);
+    EXPECT_EQ(labelText("LabelCountermeasureDefinition"),
+              CountermeasureDefinition(state(), offer->item(1)->text()).value_or(QString()));
+
+    clickItem("ListCountermeasures", state().Countermeasures(DairyForest).Name);
+    pressFromNext();
+    type(QStringLiteral("ctlSlope"), QStringLiteral("5"));
+    pressFromNext(); // Next and Finish are disabled on the way; the focus goes to the first question missing
+    EXPECT_EQ(QApplication::focusWidget(), question(QStringLiteral("ctlSoilDepth"))->findChild<QComboBox*>());
+}
+
 TEST_F(SelectionWizardTest, NothingFeasibleShowsTheStatusAndBackPassesTheCountermeasurePage)
 {
     runTo(ScenarioVeryClose, FarmDairy, {DairyForest});
