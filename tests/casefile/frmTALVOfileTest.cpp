@@ -162,11 +162,24 @@ TEST_F(ResultsWindow, BadFilesChangeNothingAndNameTheLine)
     QByteArray binary(300, '\0');
     for (int i = 0; i < binary.size(); ++i)
         binary[i] = static_cast<char>(i * 7);
-    const std::pair<QByteArray, QString> cases[] = {{truncated, QStringLiteral("line ")},
-                                                    {count25, QStringLiteral("Line 3 ")},
-                                                    {word, QStringLiteral("Line 9 ")},
-                                                    {QByteArray(), QStringLiteral("line 1 ")},
-                                                    {binary, QStringLiteral("Line 1 ")}};
+    QByteArray withNul = ReadTestData(QStringLiteral("neither.tlv"));
+    withNul.replace("\r\n10\r\n", QByteArray("\r\n1\0\r\n", 6));
+    QByteArray controls = ReadTestData(QStringLiteral("neither.tlv"));
+    controls.replace("\r\n3\r\n", "\r\n\x89PNG\x1a\x7f\xe9\r\n");
+    // Whatever does not begin as every evaluation file does gets the one message, not a line number.
+    const QString notOurs =
+        QStringLiteral("\"%1\" is not a TalvoDSS evaluation file.").arg(path(QStringLiteral("bad.tlv")));
+    const std::pair<QByteArray, QString> cases[] = {
+        {truncated, QStringLiteral("line ")},
+        {count25, QStringLiteral("Line 3 ")},
+        {word, QStringLiteral("Line 9 ")},
+        {controls, QStringLiteral("Line 3 should hold the number of countermeasures (a whole number), but it holds "
+                                  "\"\\x89PNG\\x1A\\x7F\u00e9\".")},
+        {QByteArray(), notOurs},
+        {binary, notOurs},
+        {withNul, notOurs},
+        {QByteArray("\x89PNG\r\n\x1a\n\"IHDR\"\r\n"), notOurs},
+        {QByteArray("Scenario,Farm\r\n"), notOurs}};
     for (const auto& [bytes, named] : cases) {
         QFile file(path(QStringLiteral("bad.tlv")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
