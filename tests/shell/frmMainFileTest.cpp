@@ -6,6 +6,7 @@
 #include "tables/core/AssessmentState.h"
 
 #include <QAction>
+#include <QFile>
 
 namespace talvo::test {
 namespace {
@@ -137,27 +138,66 @@ TEST_F(MainFiles, CancelledDialogsDoNothing)
     EXPECT_TRUE(messages_.shown().empty());
 }
 
-TEST_F(MainFiles, ExportKeepsTheCaseNameAndInheritsTheOverwritePrompt)
+TEST_F(MainFiles, ExportKeepsTheCaseNameAndAsksBeforeReplacingEveryTime)
 {
     recordCaseFiles(true);
     window->mnuFileNew_Click();
     const QString casePath = TheAssessment().CaseFilePath;
     const QString report = tempPath(QStringLiteral("report.txt"));
+    QFile(report).open(QIODevice::WriteOnly);
 
     files_.answerNext(report);
-    window->mnuFileExportTXT_Click();
-    ASSERT_EQ(files_.asked().size(), 1u);
+    messages_.answerNext(MessageAnswer::No);
+    files_.answerNext(std::nullopt);
+    window->mnuFileExportTXT_Click(); // no Save As ran before, yet it asks; No shows the dialog again
+    ASSERT_EQ(files_.asked().size(), 2u);
     EXPECT_EQ(files_.asked()[0].mode, Mode::Save);
     EXPECT_EQ(files_.asked()[0].filter, QStringLiteral("Text Files (*.txt)"));
-    // The one file dialog has not been told to prompt yet.
-    EXPECT_FALSE(files_.asked()[0].overwritePrompt);
+    EXPECT_EQ(files_.asked()[1].defaultName, report);
+    EXPECT_EQ(messages_.texts(),
+              QStringList{QStringLiteral("\"report.txt\" already exists.\nDo you want to replace it?")});
+    EXPECT_TRUE(calls.isEmpty());
+
+    files_.answerNext(report);
+    window->mnuFileExportTXT_Click(); // Yes
+    EXPECT_EQ(messages_.shown().size(), 2u);
     EXPECT_EQ(calls, QStringList{QStringLiteral("export ") + report});
     EXPECT_EQ(TheAssessment().CaseFilePath, casePath);
+}
 
-    window->mnuFileSaveAs_Click(); // cancelled, but the flag is set
-    files_.answerNext(report);
-    window->mnuFileExportTXT_Click();
-    EXPECT_TRUE(files_.asked()[2].overwritePrompt);
+TEST_F(MainFiles, NamesWithoutTheirExtensionGetIt)
+{
+    recordCaseFiles(true);
+    window->mnuFileNew_Click();
+    // A file of the typed name without extension is another file: writing "dairy farm 2.tlv" replaces nothing.
+    QFile(tempPath(QStringLiteral("dairy farm 2"))).open(QIODevice::WriteOnly);
+    QFile(tempPath(QStringLiteral("farm v1.2.tlv"))).open(QIODevice::WriteOnly);
+    struct Case
+    {
+        void (frmMain::*command)();
+        const char* typed;
+        const char* written; // the call the results window gets
+        bool asked;          // whether the user was asked before replacing
+    };
+    const Case cases[] = {
+        {&frmMain::mnuFileSaveAs_Click, "dairy farm 2", "save dairy farm 2.tlv", false},
+        {&frmMain::mnuFileSaveAs_Click, "farm v1.2", "save farm v1.2.tlv", true},
+        {&frmMain::mnuFileSaveAs_Click, "Farm.TLV", "save Farm.TLV", false},
+        {&frmMain::mnuFileExportTXT_Click, "farm v1.2", "export farm v1.2.txt", false},
+        {&frmMain::mnuFileExportTXT_Click, "notes.Txt", "export notes.Txt", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        calls.clear();
+        messages_.clear();
+        files_.answerNext(tempPath(QLatin1String(c.typed)));
+        (window.get()->*c.command)();
+        const QString written = QLatin1String(c.written);
+        const QString verb = written.section(QLatin1Char(' '), 0, 0), name = written.section(QLatin1Char(' '), 1);
+        EXPECT_EQ(calls, QStringList{verb + QLatin1Char(' ') + tempPath(name)});
+        EXPECT_EQ(messages_.texts().join(QString()).contains(QLatin1Char('"') + name + QLatin1Char('"')), c.asked);
+    }
+    EXPECT_EQ(TheAssessment().CaseFilePath, tempPath(QStringLiteral("Farm.TLV")));
 }
 
 TEST_F(MainFiles, ExitSavesTheGeometry)
