@@ -239,8 +239,11 @@ void frmMain::MDIForm_Load()
 {
     const AppInfo& app = App();
     const MainGeometry defaults;
+    QList<QScreen*> all = QGuiApplication::screens();
+    // The primary screen first: a window that lost its screen goes there.
+    std::stable_partition(all.begin(), all.end(), [](QScreen* s) { return s == QGuiApplication::primaryScreen(); });
     QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
+    for (const QScreen* screen : all) {
         const QRect r = screen->availableGeometry();
         screens.append(
             QRect(PixelsToTwips(r.x()), PixelsToTwips(r.y()), PixelsToTwips(r.width()), PixelsToTwips(r.height())));
