@@ -138,66 +138,49 @@ TEST_F(MainFiles, CancelledDialogsDoNothing)
     EXPECT_TRUE(messages_.shown().empty());
 }
 
-TEST_F(MainFiles, ExportKeepsTheCaseNameAndAsksBeforeReplacingEveryTime)
+TEST_F(MainFiles, ExportKeepsTheCaseName)
 {
     recordCaseFiles(true);
     window->mnuFileNew_Click();
     const QString casePath = TheAssessment().CaseFilePath;
     const QString report = tempPath(QStringLiteral("report.txt"));
-    QFile(report).open(QIODevice::WriteOnly);
 
     files_.answerNext(report);
-    messages_.answerNext(MessageAnswer::No);
-    files_.answerNext(std::nullopt);
-    window->mnuFileExportTXT_Click(); // no Save As ran before, yet it asks; No shows the dialog again
-    ASSERT_EQ(files_.asked().size(), 2u);
+    window->mnuFileExportTXT_Click();
+    ASSERT_EQ(files_.asked().size(), 1u);
     EXPECT_EQ(files_.asked()[0].mode, Mode::Save);
     EXPECT_EQ(files_.asked()[0].filter, QStringLiteral("Text Files (*.txt)"));
-    EXPECT_EQ(files_.asked()[1].defaultName, report);
-    EXPECT_EQ(messages_.texts(),
-              QStringList{QStringLiteral("\"report.txt\" already exists.\nDo you want to replace it?")});
-    EXPECT_TRUE(calls.isEmpty());
-
-    files_.answerNext(report);
-    window->mnuFileExportTXT_Click(); // Yes
-    EXPECT_EQ(messages_.shown().size(), 2u);
     EXPECT_EQ(calls, QStringList{QStringLiteral("export ") + report});
     EXPECT_EQ(TheAssessment().CaseFilePath, casePath);
 }
 
-TEST_F(MainFiles, NamesWithoutTheirExtensionGetIt)
+TEST_F(MainFiles, NamesGetTheirExtensionAndReplacingIsAskedEveryTime)
 {
     recordCaseFiles(true);
     window->mnuFileNew_Click();
-    // A file of the typed name without extension is another file: writing "dairy farm 2.tlv" replaces nothing.
-    QFile(tempPath(QStringLiteral("dairy farm 2"))).open(QIODevice::WriteOnly);
-    QFile(tempPath(QStringLiteral("farm v1.2.tlv"))).open(QIODevice::WriteOnly);
-    struct Case
-    {
-        void (frmMain::*command)();
-        const char* typed;
-        const char* written; // the call the results window gets
-        bool asked;          // whether the user was asked before replacing
-    };
-    const Case cases[] = {
-        {&frmMain::mnuFileSaveAs_Click, "dairy farm 2", "save dairy farm 2.tlv", false},
-        {&frmMain::mnuFileSaveAs_Click, "farm v1.2", "save farm v1.2.tlv", true},
-        {&frmMain::mnuFileSaveAs_Click, "Farm.TLV", "save Farm.TLV", false},
-        {&frmMain::mnuFileExportTXT_Click, "farm v1.2", "export farm v1.2.txt", false},
-        {&frmMain::mnuFileExportTXT_Click, "notes.Txt", "export notes.Txt", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        calls.clear();
-        messages_.clear();
-        files_.answerNext(tempPath(QLatin1String(c.typed)));
-        (window.get()->*c.command)();
-        const QString written = QLatin1String(c.written);
-        const QString verb = written.section(QLatin1Char(' '), 0, 0), name = written.section(QLatin1Char(' '), 1);
-        EXPECT_EQ(calls, QStringList{verb + QLatin1Char(' ') + tempPath(name)});
-        EXPECT_EQ(messages_.texts().join(QString()).contains(QLatin1Char('"') + name + QLatin1Char('"')), c.asked);
+    for (const char* name : {"dairy farm 2", "farm v1.2.tlv", "report.txt"}) // the first is not "dairy farm 2.tlv"
+        QFile(tempPath(QLatin1String(name))).open(QIODevice::WriteOnly);
+    const std::tuple<void (frmMain::*)(), const char*, const char*, const char*> cases[] = {
+        {&frmMain::mnuFileSaveAs_Click, "dairy farm 2", "save ", "dairy farm 2.tlv"},
+        {&frmMain::mnuFileSaveAs_Click, "farm v1.2", "save ", "farm v1.2.tlv"},
+        {&frmMain::mnuFileSaveAs_Click, "Farm.TLV", "save ", "Farm.TLV"},
+        {&frmMain::mnuFileExportTXT_Click, "farm v1.2", "export ", "farm v1.2.txt"},
+        {&frmMain::mnuFileExportTXT_Click, "report", "export ", "report.txt"}};
+    QStringList expected;
+    for (const auto& [command, typed, verb, written] : cases) {
+        files_.answerNext(tempPath(QLatin1String(typed)));
+        (window.get()->*command)();
+        expected << QLatin1String(verb) + tempPath(QLatin1String(written));
     }
-    EXPECT_EQ(TheAssessment().CaseFilePath, tempPath(QStringLiteral("Farm.TLV")));
+    EXPECT_EQ(calls, expected);
+    const QString replace = QStringLiteral("\"%1\" already exists.\nDo you want to replace it?");
+    EXPECT_EQ(messages_.texts(), QStringList({replace.arg(u"farm v1.2.tlv"), replace.arg(u"report.txt")}));
+    // No brings the dialog back at the full name.
+    messages_.answerNext(MessageAnswer::No);
+    files_.answerNext(tempPath(QStringLiteral("report")));
+    window->mnuFileExportTXT_Click();
+    EXPECT_EQ(files_.asked().back().defaultName, tempPath(QStringLiteral("report.txt")));
+    EXPECT_EQ(calls, expected);
 }
 
 TEST_F(MainFiles, ExitSavesTheGeometry)
