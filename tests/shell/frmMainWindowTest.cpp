@@ -6,6 +6,7 @@
 #include "shell/ui/frmMain.h"
 #include "tables/core/AssessmentState.h"
 
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -91,6 +92,24 @@ TEST_F(MainWindow, AStoredGeometryThatIsBrokenGivesTheDefaults)
         frmMain window;
         EXPECT_EQ(window.pos(), QPoint(7, 7));
         EXPECT_EQ(window.size(), QSize(460, 580));
+    }
+}
+
+TEST_F(MainWindow, AStoredPlaceOffTheScreensMovesIntoThePrimaryOne)
+{
+    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+    // Stored and opened, in pixels. A title bar across both screens, or on the second, is on screen; one partly
+    // below the primary screen goes into it the least distance, although the second screen would hold it.
+    const std::pair<QRect, QRect> cases[] = {{{1000, 100, 800, 600}, {1000, 100, 800, 600}},
+                                             {{1500, 900, 800, 150}, {1500, 900, 800, 150}},
+                                             {{1200, 900, 1000, 700}, {366, 68, 1000, 700}},
+                                             {{5000, 300, 500, 400}, {866, 300, 500, 400}},
+                                             {{-50, -50, 1900, 1000}, {0, 0, 1366, 768}}};
+    auto twips = [](int pixels) { return QString::number(pixels * 15); };
+    for (const auto& [stored, opened] : cases) {
+        store(twips(stored.x()), twips(stored.y()), twips(stored.width()), twips(stored.height()));
+        frmMain window;
+        EXPECT_EQ(QRect(window.pos(), window.size()), opened);
     }
 }
 
