@@ -39,7 +39,7 @@ struct FileDialogRequest
     // Save only: ask before replacing an existing file. AskFileName asks, not the dialog, because the question is
     // about the name with its extension added.
     bool overwritePrompt = true;
-    QString extension; // Save only, without the dot: added to a chosen name that does not already end in it
+    QString extension = {}; // Save only, without the dot: added to a chosen name that does not already end in it
 };
 
 class FileDialogSeam

@@ -50,6 +50,7 @@ bool covered(const QRect& rect, const QList<QRect>& screens)
 MainGeometry placedInside(const MainGeometry& g, const QRect& area)
 {
     MainGeometry placed;
+    placed.PlacedInside = true;
     placed.Width = std::min(g.Width, Single(area.width()));
     placed.Height = std::min(g.Height, Single(area.height()));
     placed.Left = std::clamp(g.Left, Single(area.left()), Single(area.left() + area.width()) - placed.Width);

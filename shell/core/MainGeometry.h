@@ -15,6 +15,7 @@ struct MainGeometry
     Single Top = 100;
     Single Width = 6900;
     Single Height = 8700;
+    bool PlacedInside = false; // moved inside the primary screen, not as stored
 };
 
 inline const QString SettingsSection = QStringLiteral("Settings");

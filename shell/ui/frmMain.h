@@ -89,6 +89,7 @@ private:
 
     void MDIForm_Load();
     void focusWindowChanged(QWindow* focus);
+    void bringFrameInside();
     void createMenus();
     void createToolbar();
     void createStatusBar();
@@ -139,6 +140,7 @@ private:
     QHash<QAction*, bool> ruleEnabled_;
     QSet<QString> openWizards_;
     bool unloaded_ = false;
+    bool frameToBringInside_ = false;
     // Whether the window that had the focus before this one was a message box or file dialog: handing the focus
     // back from one of those is not an activation of the main window.
     bool focusCameFromDialog_ = false;

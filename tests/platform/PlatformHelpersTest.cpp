@@ -132,8 +132,8 @@ TEST(Seams, RecorderAnswersAndFailuresAreReported)
 
     test::RecordingFileDialogSeam files;
     files.answerNext(QStringLiteral("/tmp/a.tlv"));
-    FileDialogRequest save{
-        FileDialogRequest::Mode::Save, QStringLiteral("Save As"), QStringLiteral("Talvo Files (*.tlv)"), {}, true, {}};
+    FileDialogRequest save{FileDialogRequest::Mode::Save, QStringLiteral("Save As"),
+                           QStringLiteral("Talvo Files (*.tlv)"), {}, true};
     EXPECT_EQ(AskFileName(save), QStringLiteral("/tmp/a.tlv"));
     EXPECT_EQ(AskFileName(save), std::nullopt);
     EXPECT_EQ(files.asked().size(), 2u);

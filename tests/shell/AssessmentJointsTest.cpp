@@ -14,14 +14,6 @@
 #include "tests/selection/WizardTestSupport.h"
 #include "tests/shell/ShellTestSupport.h"
 
-#include "casefile/ui/frmEditScores.h"
-#include "mcdm/ui/frmGetThresholds.h"
-#include "mcdm/ui/frmViewScores.h"
-#include "platform/ui/HelpViewer.h"
-#include "shell/ui/frmAbout.h"
-#include "shell/ui/frmLogin.h"
-#include "shell/ui/frmOptions.h"
-
 #include <QFile>
 
 namespace talvo::test {
@@ -188,24 +180,6 @@ TEST_F(AssessmentJoints, AReopenedArableAssessmentIsCostedThroughTheCropQuestion
     open(temp_.filePath(QStringLiteral("arable.tlv")));
     EXPECT_EQ(cost(true), before);
     EXPECT_NE(before.first, 0);
-}
-
-TEST_F(AssessmentJoints, WindowsOfFixedSizeOfferNoMaximiseButton)
-{
-    auto buttons = [](const QWidget& w) { return w.windowFlags() & Qt::WindowMinMaxButtonsHint; };
-    QWidget* fixed[] = {&*forms::frmDepoAndAg, &*forms::frmMCDM,          &*forms::frmEconomic, &*forms::frmEditScores,
-                        &*forms::frmAbout,     &*forms::frmGetThresholds, &*forms::frmOptions,  &*forms::frmLogin};
-    for (QWidget* window : fixed) {
-        window->show();
-        EXPECT_FALSE(buttons(*window) & Qt::WindowMaximizeButtonHint) << window->objectName().toStdString();
-        EXPECT_EQ(window->minimumSize(), window->maximumSize()) << window->objectName().toStdString();
-        window->hide();
-    }
-    // The windows that keep their size keep both buttons.
-    ASSERT_TRUE(ShowHelp(main_.get(), QStringLiteral(TALVO_HELP_SOURCE), HELP_CONTENTS, {}, nullptr));
-    for (QWidget* window : std::initializer_list<QWidget*>{main_.get(), &*forms::frmViewScores, CurrentHelpViewer()})
-        EXPECT_EQ(buttons(*window), Qt::WindowMinMaxButtonsHint) << window->objectName().toStdString();
-    forms::frmViewScores.Unload();
 }
 
 } // namespace

@@ -19,8 +19,7 @@ class frmMain;
 
 namespace talvo::test {
 
-// The one application object of the test program, created on first use: headless, on two screens side by side,
-// a primary one of 1366 x 768 on the left of one of 1920 x 1080.
+// The one application object of the test program, created on first use (headless).
 QApplication& TestApp();
 
 // Each test gets a fresh assessment with the reference tables, a working folder and a settings file of its own
