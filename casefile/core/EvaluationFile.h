@@ -65,6 +65,12 @@ QString DecodeFileText(const QByteArray& bytes);
 // Lines ended by CR LF or LF; the empty rest after the last line end is not a line.
 QStringList SplitFileLines(const QString& text);
 
+// Whether the bytes can be an evaluation file at all: not empty, no NUL byte, and a first line that is a text in
+// double quotes, as the scenario that begins every file is. Anything else gets the one message below rather than
+// a line-by-line account of why a picture or a spreadsheet is not an assessment.
+bool LooksLikeEvaluationFile(const QByteArray& bytes);
+QString NotAnEvaluationFileText(const QString& path);
+
 // Parses and checks a whole file. On failure the result is empty and *error names the line that is wrong and
 // why; nothing is half read. Every line read must end with LF or CR LF: a last line without one was cut short.
 std::optional<EvaluationFileContent> ParseEvaluationFile(const QByteArray& bytes, QString* error);

@@ -25,6 +25,12 @@ QStringList SplitFileLines(const QString& text)
 
 namespace {
 
+// A carriage return inside a text could not be written back as one line.
+std::optional<QString> parseTextLine(const QString& line)
+{
+    return line.contains(QLatin1Char('\r')) ? std::nullopt : ParseFileString(line);
+}
+
 // Walks the lines in item order; the first line of a wrong form stops the walk with a message naming it.
 class LineReader
 {
@@ -37,11 +43,7 @@ public:
 
     std::optional<QString> text(const QString& what)
     {
-        // A carriage return inside a text could not be written back as one line.
-        const auto parseText = [](const QString& line) {
-            return line.contains(QLatin1Char('\r')) ? std::nullopt : ParseFileString(line);
-        };
-        return take<QString>(what, QStringLiteral("a text in double quotes"), parseText);
+        return take<QString>(what, QStringLiteral("a text in double quotes"), parseTextLine);
     }
     std::optional<Integer> integer(const QString& what)
     {
@@ -109,10 +111,14 @@ private:
     {
         if (line.isEmpty())
             return QStringLiteral("nothing");
-        QString shown = line.left(60);
-        for (QChar& c : shown) {
-            if (!c.isPrint())
-                c = QChar(0xFFFD);
+        // A control character is shown by its code ("\x89PNG"), so the message stays one readable line.
+        QString shown;
+        for (const QChar c : line.left(60)) {
+            const ushort code = c.unicode();
+            if (code < 32 || (code >= 127 && code <= 159))
+                shown += QStringLiteral("\\x") + QString::number(code, 16).toUpper().rightJustified(2, u'0');
+            else
+                shown += c;
         }
         return QLatin1Char('"') + shown + (line.size() > 60 ? QStringLiteral("...\"") : QStringLiteral("\""));
     }
@@ -124,6 +130,21 @@ private:
 };
 
 } // namespace
+
+bool LooksLikeEvaluationFile(const QByteArray& bytes)
+{
+    if (bytes.isEmpty() || bytes.contains('\0'))
+        return false;
+    QByteArray first = bytes.left(bytes.indexOf('\n'));
+    if (first.endsWith('\r'))
+        first.chop(1);
+    return parseTextLine(DecodeFileText(first)).has_value();
+}
+
+QString NotAnEvaluationFileText(const QString& path)
+{
+    return QStringLiteral("\"%1\" is not a TalvoDSS evaluation file.").arg(path);
+}
 
 std::optional<EvaluationFileContent> ParseEvaluationFile(const QByteArray& bytes, QString* error)
 {

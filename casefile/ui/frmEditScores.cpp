@@ -4,6 +4,7 @@
 
 #include "platform/core/Seams.h"
 #include "platform/core/Twips.h"
+#include "platform/ui/WindowPlacement.h"
 #include "tables/core/ScoreScale.h"
 
 #include <QComboBox>
@@ -24,6 +25,7 @@ frmEditScores::frmEditScores(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmEditScores"));
     setWindowTitle(QStringLiteral("Edit Scores"));
     setFixedSize(TwipsToPixels(3015), TwipsToPixels(1095));
+    ShowNoMaximiseButton(*this);
 
     ComboScores = new QComboBox(this);
     ComboScores->setObjectName(QStringLiteral("ComboScores"));

@@ -67,6 +67,10 @@ bool frmTALVOfile::openFile(const QString& FileName, OpenPurpose purpose)
     const QDateTime modified = QFileInfo(FileName).lastModified();
     file.close();
 
+    if (!LooksLikeEvaluationFile(bytes)) {
+        reportFailure(NotAnEvaluationFileText(FileName));
+        return false;
+    }
     // Checked whole before anything changes, so a bad file leaves the assessment and this window as they were.
     QString error;
     const auto content = ParseEvaluationFile(bytes, &error);

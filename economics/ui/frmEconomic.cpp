@@ -9,6 +9,7 @@
 #include "economics/core/EconomicSession.h"
 #include "economics/core/EconomicSummary.h"
 #include "platform/core/Twips.h"
+#include "platform/ui/WindowPlacement.h"
 #include "platform/ui/WizardPages.h"
 
 #include <QCloseEvent>
@@ -76,6 +77,7 @@ frmEconomic::frmEconomic(QWidget* parent) : QWidget(parent)
     setFont(font);
     buildControls();
     setFixedSize(TwipsToPixels(6375), TwipsToPixels(6090));
+    ShowNoMaximiseButton(*this);
 }
 
 void frmEconomic::buildControls()

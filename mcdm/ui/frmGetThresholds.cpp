@@ -2,6 +2,7 @@
 
 #include "mcdm/core/RankingSession.h"
 #include "platform/core/Twips.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -47,6 +48,7 @@ frmGetThresholds::frmGetThresholds(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Set Threshold Levels"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsToPixels(5655), TwipsToPixels(2880));
+    ShowNoMaximiseButton(*this);
 
     QLabel* heading =
         label(this, "LabelHeading", QStringLiteral("Please Set Threshold Levels:"), twipsRect(240, 180, 5175, 300));

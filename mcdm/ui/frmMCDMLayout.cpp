@@ -4,6 +4,7 @@
 #include "casefile/ui/ResultsTextBox.h"
 #include "mcdm/core/RankingWizardRules.h"
 #include "platform/core/Twips.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -76,6 +77,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 void frmMCDM::buildControls()
 {
     setFixedSize(TwipsToPixels(ClientWidth), TwipsToPixels(ClientHeight));
+    ShowNoMaximiseButton(*this);
     pages_ = named(new QStackedWidget(this), QStringLiteral("Pages"), twipsRect(120, 120, PageWidth, PageHeight));
 
     FrameIntro = page(pages_, "FrameIntro");

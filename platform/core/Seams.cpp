@@ -1,6 +1,7 @@
 #include "platform/core/Seams.h"
 
 #include <QDebug>
+#include <QFileInfo>
 
 namespace talvo {
 namespace {
@@ -46,10 +47,31 @@ MessageAnswer MsgBox(const QString& text, MessageButtons buttons, MessageIcon ic
 
 std::optional<QString> AskFileName(const FileDialogRequest& request)
 {
-    if (fileDialogSeam)
-        return fileDialogSeam->ask(request);
-    qWarning().noquote() << "file dialog with no seam:" << request.title;
-    return std::nullopt;
+    if (!fileDialogSeam) {
+        qWarning().noquote() << "file dialog with no seam:" << request.title;
+        return std::nullopt;
+    }
+    FileDialogRequest asked = request;
+    for (;;) {
+        std::optional<QString> name = fileDialogSeam->ask(asked);
+        if (!name || name->isEmpty() || request.mode != FileDialogRequest::Mode::Save)
+            return name;
+        name = WithExtension(*name, request.extension);
+        if (!request.overwritePrompt || !QFileInfo::exists(*name))
+            return name;
+        const QString question =
+            QStringLiteral("\"%1\" already exists.\nDo you want to replace it?").arg(QFileInfo(*name).fileName());
+        if (MsgBox(question, MessageButtons::YesNo, MessageIcon::Exclamation, request.title) == MessageAnswer::Yes)
+            return name;
+        asked.defaultName = *name;
+    }
+}
+
+QString WithExtension(const QString& name, const QString& extension)
+{
+    if (extension.isEmpty() || name.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive))
+        return name;
+    return name + QLatin1Char('.') + extension;
 }
 
 void reportFailure(const QString& what, const QString& detail)

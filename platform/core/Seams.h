@@ -36,7 +36,10 @@ struct FileDialogRequest
     QString title;
     QString filter;      // "Talvo Files (*.tlv)" style, several joined by ";;"
     QString defaultName; // file name or path offered at first
-    bool overwritePrompt = true; // Save only: ask before replacing an existing file
+    // Save only: ask before replacing an existing file. AskFileName asks, not the dialog, because the question is
+    // about the name with its extension added.
+    bool overwritePrompt = true;
+    QString extension = {}; // Save only, without the dot: added to a chosen name that does not already end in it
 };
 
 class FileDialogSeam
@@ -58,9 +61,13 @@ MessageAnswer ShowMessage(const MessageRequest& request);
 // The common shape: text, buttons, icon, title (mostly no title).
 MessageAnswer MsgBox(const QString& text, MessageButtons buttons = MessageButtons::OK,
                      MessageIcon icon = MessageIcon::None, const QString& title = {});
+// The chosen path, with the request's extension added; when the file exists and the user does not want it
+// replaced, the dialog comes again.
 std::optional<QString> AskFileName(const FileDialogRequest& request);
 // How many message boxes ShowMessage has shown since the program started.
 unsigned long long MessagesShown();
+// The name with ".<extension>" added, unless it already ends so in any letter case ("farm v1.2" -> "farm v1.2.tlv").
+QString WithExtension(const QString& name, const QString& extension);
 
 // A file could not be read or written, or a widget could not be created: the user is told, in one box, and the
 // program goes on.

@@ -3,6 +3,7 @@
 #include "platform/ui/WindowPlacement.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -171,6 +172,14 @@ QString HelpViewer::SelectedKeyword() const
 {
     const QListWidgetItem* item = keywords_->currentItem();
     return item ? item->text() : QString();
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void HelpViewer::followLink(const QUrl& url)

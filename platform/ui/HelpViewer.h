@@ -46,6 +46,10 @@ public:
     bool SearchShown() const;
     QString SelectedKeyword() const;
 
+protected:
+    // Esc closes the viewer, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void followLink(const QUrl& url);
     void keywordTyped(const QString& text);

@@ -83,10 +83,9 @@ std::optional<QString> QtFileDialogSeam::ask(const FileDialogRequest& request)
     if (request.mode == FileDialogRequest::Mode::Open) {
         name = QFileDialog::getOpenFileName(parent, request.title, request.defaultName, request.filter);
     } else {
-        const QFileDialog::Options options =
-            request.overwritePrompt ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-        name =
-            QFileDialog::getSaveFileName(parent, request.title, request.defaultName, request.filter, nullptr, options);
+        // AskFileName asks before replacing, about the name as it will be written.
+        name = QFileDialog::getSaveFileName(parent, request.title, request.defaultName, request.filter, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
     }
     if (name.isEmpty())
         return std::nullopt;

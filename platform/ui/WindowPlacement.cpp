@@ -60,4 +60,13 @@ void PlaceOver(QWidget& window, QWidget& owner)
     window.setGeometry(outer.marginsRemoved(decoration));
 }
 
+void ShowNoMaximiseButton(QWidget& window)
+{
+    // Customised, or the window system puts every button back.
+    const Qt::WindowFlags kept =
+        window.windowFlags() & ~(Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint);
+    window.setWindowFlags(kept | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint);
+}
+
 } // namespace talvo

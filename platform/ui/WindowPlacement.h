@@ -15,4 +15,8 @@ void PlaceOverMainWindow(QWidget& window);
 // The same over a given owner.
 void PlaceOver(QWidget& window, QWidget& owner);
 
+// A window of fixed size offers no maximise button. Called before the window is first shown; the window fixes its
+// size itself.
+void ShowNoMaximiseButton(QWidget& window);
+
 } // namespace talvo

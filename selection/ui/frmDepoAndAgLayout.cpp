@@ -2,6 +2,7 @@
 #include "selection/ui/frmDepoAndAg.h"
 
 #include "platform/core/Twips.h"
+#include "platform/ui/WindowPlacement.h"
 #include "platform/ui/WizardPages.h"
 
 #include <QFrame>
@@ -82,6 +83,7 @@ void frmDepoAndAg::buildControls()
 {
     setFont(baseFont(false));
     setFixedSize(TwipsToPixels(7815), TwipsToPixels(5610));
+    ShowNoMaximiseButton(*this);
 
     FrameVariablesSelected = frame(this, "FrameVariablesSelected", twipsRect(120, 120, 1455, 3855));
     LabelSelected = label(FrameVariablesSelected, "LabelSelected", QStringLiteral("Variables Selected:"),

@@ -3,6 +3,7 @@
 #include "platform/core/NumberForms.h"
 #include "platform/core/Twips.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -11,9 +12,8 @@ namespace {
 
 // Far beyond any screen, yet safe to turn into pixels.
 constexpr Single LargestCoordinate = 1.0e6f;
-// The part of the window that must lie on a screen so the user can reach it: about 40 x 20 pixels.
-constexpr int GrabWidthTwips = PixelsToTwips(40);
-constexpr int GrabHeightTwips = PixelsToTwips(20);
+// The part of the stored place that must be on a screen: the top 30 pixels, where the title bar is.
+constexpr int TitleBarTwips = PixelsToTwips(30);
 
 std::optional<Single> coordinate(const QString& text)
 {
@@ -23,18 +23,39 @@ std::optional<Single> coordinate(const QString& text)
     return value;
 }
 
-bool reachable(const MainGeometry& g, const QList<QRect>& screens)
+// Whether the screens together cover the rectangle: nothing of it is left once each screen is taken away.
+bool covered(const QRect& rect, const QList<QRect>& screens)
 {
-    if (screens.isEmpty())
-        return true;
-    const QRect window(static_cast<int>(std::lround(g.Left)), static_cast<int>(std::lround(g.Top)),
-                       static_cast<int>(std::lround(g.Width)), static_cast<int>(std::lround(g.Height)));
+    QList<QRect> rest{rect};
     for (const QRect& screen : screens) {
-        const QRect common = window.intersected(screen);
-        if (common.width() >= GrabWidthTwips && common.height() >= GrabHeightTwips)
-            return true;
+        QList<QRect> left;
+        for (const QRect& piece : rest) {
+            const QRect common = piece.intersected(screen);
+            if (common.isEmpty()) {
+                left << piece;
+                continue;
+            }
+            left << QRect(QPoint(piece.left(), piece.top()), QPoint(piece.right(), common.top() - 1))
+                 << QRect(QPoint(piece.left(), common.bottom() + 1), QPoint(piece.right(), piece.bottom()))
+                 << QRect(QPoint(piece.left(), common.top()), QPoint(common.left() - 1, common.bottom()))
+                 << QRect(QPoint(common.right() + 1, common.top()), QPoint(piece.right(), common.bottom()));
+            left.removeIf([](const QRect& r) { return r.isEmpty(); });
+        }
+        rest = left;
     }
-    return false;
+    return rest.isEmpty();
+}
+
+// Cut to the area's size, then moved the least distance that brings it inside.
+MainGeometry placedInside(const MainGeometry& g, const QRect& area)
+{
+    MainGeometry placed;
+    placed.PlacedInside = true;
+    placed.Width = std::min(g.Width, Single(area.width()));
+    placed.Height = std::min(g.Height, Single(area.height()));
+    placed.Left = std::clamp(g.Left, Single(area.left()), Single(area.left() + area.width()) - placed.Width);
+    placed.Top = std::clamp(g.Top, Single(area.top()), Single(area.top() + area.height()) - placed.Height);
+    return placed;
 }
 
 } // namespace
@@ -46,7 +67,11 @@ MainGeometry MainGeometryFromSettings(const QString& left, const QString& top, c
     if (!l || !t || !w || !h || *w <= 0 || *h <= 0)
         return {};
     const MainGeometry stored{*l, *t, *w, *h};
-    return reachable(stored, screensInTwips) ? stored : MainGeometry{};
+    if (screensInTwips.isEmpty())
+        return stored;
+    const QRect titleBar(static_cast<int>(std::lround(stored.Left)), static_cast<int>(std::lround(stored.Top)),
+                         static_cast<int>(std::lround(stored.Width)), TitleBarTwips);
+    return covered(titleBar, screensInTwips) ? stored : placedInside(stored, screensInTwips.first());
 }
 
 QString GeometrySettingText(Single value)

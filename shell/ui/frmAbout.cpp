@@ -3,6 +3,7 @@
 #include "platform/core/Seams.h"
 #include "platform/core/TempFolder.h"
 #include "platform/ui/SettingsStore.h"
+#include "platform/ui/WindowPlacement.h"
 #include "shell/core/AppInfo.h"
 #include "shell/core/ShellTexts.h"
 
@@ -67,6 +68,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     layout->addWidget(Frame1, 1);
     layout->addLayout(buttons);
     setMinimumWidth(500);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ShowNoMaximiseButton(*this);
 
     StartProgram = [](const QString& path) { return QProcess::startDetached(path, {}); };
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -1,6 +1,7 @@
 #include "shell/ui/frmLogin.h"
 
 #include "platform/core/Seams.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -58,6 +59,8 @@ frmLogin::frmLogin(QWidget* parent) : QDialog(parent)
     layout->addLayout(fields);
     layout->addLayout(buttons);
     setMinimumWidth(320);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ShowNoMaximiseButton(*this);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmLogin::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmLogin::cmdCancel_Click);

@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace talvo {
 namespace {
@@ -239,8 +240,11 @@ void frmMain::MDIForm_Load()
 {
     const AppInfo& app = App();
     const MainGeometry defaults;
+    QList<QScreen*> all = QGuiApplication::screens();
+    // The primary screen first: a window that lost its screen goes there.
+    std::stable_partition(all.begin(), all.end(), [](QScreen* s) { return s == QGuiApplication::primaryScreen(); });
     QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
+    for (const QScreen* screen : all) {
         const QRect r = screen->availableGeometry();
         screens.append(
             QRect(PixelsToTwips(r.x()), PixelsToTwips(r.y()), PixelsToTwips(r.width()), PixelsToTwips(r.height())));
@@ -252,6 +256,7 @@ void frmMain::MDIForm_Load()
         GetSetting(app.Title, SettingsSection, MainHeightKey, GeometrySettingText(defaults.Height)), screens);
     move(toPixels(g.Left), toPixels(g.Top));
     resize(toPixels(g.Width), toPixels(g.Height));
+    frameToBringInside_ = g.PlacedInside;
 
     for (int i : {1, 2, 11})
         setButtonEnabled(i, true);
@@ -301,11 +306,24 @@ void frmMain::MDIForm_Unload()
 bool frmMain::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
+        if (std::exchange(frameToBringInside_, false))
+            bringFrameInside();
         if (!focusCameFromDialog_)
             MDIForm_Activate();
         focusCameFromDialog_ = false;
     }
     return QMainWindow::event(event);
+}
+
+// The stored size is the inner one, and the window manager's frame is known only once the window is shown: a
+// window that was placed inside the primary screen is cut and moved again so that its frame is inside too.
+void frmMain::bringFrameInside()
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    resize(std::min(width(), area.width() - frame.width()), std::min(height(), area.height() - frame.height()));
+    move(std::clamp(x(), area.left(), area.left() + area.width() - width() - frame.width()),
+         std::clamp(y(), area.top(), area.top() + area.height() - height() - frame.height()));
 }
 
 void frmMain::focusWindowChanged(QWindow* focus)

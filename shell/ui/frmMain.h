@@ -89,6 +89,7 @@ private:
 
     void MDIForm_Load();
     void focusWindowChanged(QWindow* focus);
+    void bringFrameInside();
     void createMenus();
     void createToolbar();
     void createStatusBar();
@@ -138,9 +139,8 @@ private:
     // Each command's state as its rules set it; what is shown also depends on the wizards open.
     QHash<QAction*, bool> ruleEnabled_;
     QSet<QString> openWizards_;
-    // The one file dialog keeps the overwrite prompt once Save As has set it.
-    bool dialogOverwritePrompt_ = false;
     bool unloaded_ = false;
+    bool frameToBringInside_ = false;
     // Whether the window that had the focus before this one was a message box or file dialog: handing the focus
     // back from one of those is not an activation of the main window.
     bool focusCameFromDialog_ = false;

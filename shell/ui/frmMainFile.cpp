@@ -167,12 +167,11 @@ void frmMain::mnuFileSaveAs_Click()
 {
     if (refusedUnderWizard(mnuFileSaveAs))
         return;
-    dialogOverwritePrompt_ = true;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
     request.title = QStringLiteral("Save As");
     request.filter = TalvoFilter;
-    request.overwritePrompt = dialogOverwritePrompt_;
+    request.extension = QStringLiteral("tlv");
     const std::optional<QString> chosen = AskFileName(request);
     if (!chosen || chosen->isEmpty())
         return;
@@ -189,7 +188,7 @@ void frmMain::mnuFileExportTXT_Click()
     request.mode = FileDialogRequest::Mode::Save;
     request.title = QStringLiteral("Export File As");
     request.filter = TextFilter;
-    request.overwritePrompt = dialogOverwritePrompt_;
+    request.extension = QStringLiteral("txt");
     const std::optional<QString> chosen = AskFileName(request);
     if (!chosen || chosen->isEmpty())
         return;

@@ -2,6 +2,7 @@
 
 #include "platform/core/Seams.h"
 #include "platform/core/Twips.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -29,6 +30,7 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(380, 300);
+    ShowNoMaximiseButton(*this);
 
     tbsOptions = new QTabBar(this);
     tbsOptions->setObjectName(QStringLiteral("tbsOptions"));

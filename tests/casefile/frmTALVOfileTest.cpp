@@ -165,11 +165,19 @@ TEST_F(ResultsWindow, BadFilesChangeNothingAndNameTheLine)
     QByteArray binary(300, '\0');
     for (int i = 0; i < binary.size(); ++i)
         binary[i] = static_cast<char>(i * 7);
+    QByteArray withNul = ReadTestData(QStringLiteral("neither.tlv")), controls = withNul;
+    withNul.replace("\r\n10\r\n", QByteArray("\r\n1\0\r\n", 6));
+    controls.replace("\r\n3\r\n", "\r\n\x89PNG\x1a\x7f\xe9\r\n");
+    const QString notOurs =
+        QStringLiteral("\"%1\" is not a TalvoDSS evaluation file.").arg(path(QStringLiteral("bad.tlv")));
     const std::pair<QByteArray, QString> cases[] = {{truncated, QStringLiteral("line ")},
                                                     {count25, QStringLiteral("Line 3 ")},
                                                     {word, QStringLiteral("Line 9 ")},
-                                                    {QByteArray(), QStringLiteral("line 1 ")},
-                                                    {binary, QStringLiteral("Line 1 ")}};
+                                                    {QByteArray(), notOurs},
+                                                    {binary, notOurs},
+                                                    {withNul, notOurs},
+                                                    {"\x89PNG\r\n\x1a\n\"IHDR\"\r\n", notOurs},
+                                                    {controls, QStringLiteral("holds \"\\x89PNG\\x1A\\x7F\u00e9\".")}};
     for (const auto& [bytes, named] : cases) {
         QFile file(path(QStringLiteral("bad.tlv")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 namespace talvo::test {
@@ -110,6 +111,13 @@ TEST_F(Help, ContentsAndSearchOpenOurViewer)
     // A keyword of several topics lists them.
     viewer->DisplayKeyword(QStringLiteral("Run menu"));
     EXPECT_TRUE(viewer->PageText().startsWith(QStringLiteral("Topics found for \"Run menu\"")));
+
+    for (const char* focus : {"HelpKeywordBox", "HelpKeywords", "HelpPage"}) { // Esc closes it from anywhere
+        window.mnuHelpSearch_Click();
+        QTest::keyClick(CurrentHelpViewer()->findChild<QWidget*>(QLatin1String(focus)), Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(CurrentHelpViewer(), nullptr) << focus;
+    }
 }
 
 TEST_F(Help, WithoutAHelpFileNameTheCommandsSaySo)

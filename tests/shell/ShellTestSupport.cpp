@@ -25,6 +25,7 @@ QApplication& TestApp()
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         QStandardPaths::setTestModeEnabled(true);
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TALVO_TWO_SCREENS); // 1366 x 768 left of 1920 x 1080
         auto* created = new QApplication(argc, argv);
         // Closing a test's main window must not end anything.
         QApplication::setQuitOnLastWindowClosed(false);

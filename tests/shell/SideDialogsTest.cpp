@@ -59,6 +59,13 @@ TEST_F(About, HelpAboutShowsItAndOKUnloadsIt)
     window.mnuHelpAbout_Click();
     ASSERT_TRUE(forms::frmAbout.Visible());
     EXPECT_EQ(forms::frmAbout->parentWidget(), &window);
+    // Of fixed size, so no maximise button, like the options and login dialogs; the main window keeps its button.
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&*forms::frmAbout, &*forms::frmOptions, &*forms::frmLogin}) {
+        dialog->show();
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->objectName().toStdString();
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint) << dialog->objectName().toStdString();
+    }
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     QTest::mouseClick(forms::frmAbout->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     EXPECT_FALSE(forms::frmAbout.Loaded());
 }

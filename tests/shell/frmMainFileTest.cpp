@@ -6,6 +6,7 @@
 #include "tables/core/AssessmentState.h"
 
 #include <QAction>
+#include <QFile>
 
 namespace talvo::test {
 namespace {
@@ -137,7 +138,7 @@ TEST_F(MainFiles, CancelledDialogsDoNothing)
     EXPECT_TRUE(messages_.shown().empty());
 }
 
-TEST_F(MainFiles, ExportKeepsTheCaseNameAndInheritsTheOverwritePrompt)
+TEST_F(MainFiles, ExportKeepsTheCaseNameAndNamesGetTheirExtension)
 {
     recordCaseFiles(true);
     window->mnuFileNew_Click();
@@ -149,15 +150,28 @@ TEST_F(MainFiles, ExportKeepsTheCaseNameAndInheritsTheOverwritePrompt)
     ASSERT_EQ(files_.asked().size(), 1u);
     EXPECT_EQ(files_.asked()[0].mode, Mode::Save);
     EXPECT_EQ(files_.asked()[0].filter, QStringLiteral("Text Files (*.txt)"));
-    // The one file dialog has not been told to prompt yet.
-    EXPECT_FALSE(files_.asked()[0].overwritePrompt);
     EXPECT_EQ(calls, QStringList{QStringLiteral("export ") + report});
     EXPECT_EQ(TheAssessment().CaseFilePath, casePath);
 
-    window->mnuFileSaveAs_Click(); // cancelled, but the flag is set
-    files_.answerNext(report);
-    window->mnuFileExportTXT_Click();
-    EXPECT_TRUE(files_.asked()[2].overwritePrompt);
+    // Names get their extension, and the question before replacing (Export's too) is about the name written.
+    calls.clear();
+    for (const char* name : {"dairy farm 2", "farm v1.2.tlv", "report.txt"}) // "dairy farm 2" is another file
+        QFile(tempPath(QLatin1String(name))).open(QIODevice::WriteOnly);
+    const std::pair<void (frmMain::*)(), const char*> cases[] = {{&frmMain::mnuFileSaveAs_Click, "dairy farm 2"},
+                                                                 {&frmMain::mnuFileSaveAs_Click, "farm v1.2"},
+                                                                 {&frmMain::mnuFileSaveAs_Click, "Farm.TLV"},
+                                                                 {&frmMain::mnuFileExportTXT_Click, "farm v1.2"},
+                                                                 {&frmMain::mnuFileExportTXT_Click, "report"}};
+    for (const auto& [command, typed] : cases) {
+        files_.answerNext(tempPath(QLatin1String(typed)));
+        (window.get()->*command)();
+    }
+    calls.replaceInStrings(dir_.path() + QLatin1Char('/'), QString());
+    EXPECT_EQ(calls, QStringList({QStringLiteral("save dairy farm 2.tlv"), QStringLiteral("save farm v1.2.tlv"),
+                                  QStringLiteral("save Farm.TLV"), QStringLiteral("export farm v1.2.txt"),
+                                  QStringLiteral("export report.txt")}));
+    const QString replace = QStringLiteral("\"%1\" already exists.\nDo you want to replace it?");
+    EXPECT_EQ(messages_.texts(), QStringList({replace.arg(u"farm v1.2.tlv"), replace.arg(u"report.txt")}));
 }
 
 TEST_F(MainFiles, ExitSavesTheGeometry)

@@ -6,6 +6,7 @@
 #include "shell/ui/frmMain.h"
 #include "tables/core/AssessmentState.h"
 
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -103,9 +104,6 @@ TEST_F(MainWindow, AStoredGeometryThatIsBrokenGivesTheDefaults)
         {QStringLiteral("100"), QStringLiteral("100"), QStringLiteral(""), QStringLiteral("8700")},
         {QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("nan"), QStringLiteral("8700")},
         {QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("-6900"), QStringLiteral("8700")},
-        // Far to the right of the only screen.
-        {QStringLiteral("900000"), QStringLiteral("100"), QStringLiteral("6900"), QStringLiteral("8700")},
-        {QStringLiteral("-99999"), QStringLiteral("-99999"), QStringLiteral("6900"), QStringLiteral("8700")},
         {QStringLiteral("1e30"), QStringLiteral("100"), QStringLiteral("6900"), QStringLiteral("8700")},
     };
     for (const auto& [left, top, width, height] : broken) {
@@ -114,6 +112,26 @@ TEST_F(MainWindow, AStoredGeometryThatIsBrokenGivesTheDefaults)
         frmMain window;
         EXPECT_EQ(window.pos(), QPoint(7, 7));
         EXPECT_EQ(window.size(), QSize(460, 580));
+    }
+}
+
+TEST_F(MainWindow, AStoredPlaceOffTheScreensMovesIntoThePrimaryOne)
+{
+    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+    // Stored and opened, in pixels: the third is partly below the primary screen, so it goes into that one the least
+    // distance, although the second screen would hold it; once shown, its frame is inside too.
+    const std::pair<QRect, QRect> cases[] = {{{1000, 100, 800, 600}, {1000, 100, 800, 600}},
+                                             {{1500, 900, 800, 150}, {1500, 900, 800, 150}},
+                                             {{1200, 900, 1000, 700}, {366, 68, 1000, 700}},
+                                             {{-50, -50, 1900, 1000}, {0, 0, 1366, 768}}};
+    auto twips = [](int pixels) { return QString::number(pixels * 15); };
+    for (const auto& [stored, opened] : cases) {
+        store(twips(stored.x()), twips(stored.y()), twips(stored.width()), twips(stored.height()));
+        frmMain window;
+        EXPECT_EQ(QRect(window.pos(), window.size()), opened);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        EXPECT_TRUE(stored == opened || QRect(0, 0, 1366, 768).contains(window.frameGeometry()));
     }
 }
 
