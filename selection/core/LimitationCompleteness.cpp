@@ -3,7 +3,6 @@
 #include "platform/core/NumberForms.h"
 #include "selection/core/LimitationAnswers.h"
 
-#include <algorithm>
 #include <array>
 
 namespace talvo {
@@ -112,16 +111,25 @@ bool missing(const AssessmentState& state, int index)
     return IsNumericLimitationQuestion(index) && !ParseTypedNumber(text).has_value();
 }
 
+// The checks whose question is needed, shown under the session's conditions, and not answered, in check order.
+std::vector<const AnswerCheck*> failedChecks(const AssessmentState& state, const SelectionSession& session)
+{
+    std::vector<const AnswerCheck*> failed;
+    for (const AnswerCheck& check : answerChecks) {
+        if (state.LimitationQuestions(check.index).Needed && missing(state, check.index) &&
+            holds(check.condition, state, session))
+            failed.push_back(&check);
+    }
+    return failed;
+}
+
 } // namespace
 
 std::vector<int> MissingLimitationAnswers(const AssessmentState& state, const SelectionSession& session)
 {
     std::vector<int> indexes;
-    for (const AnswerCheck& check : answerChecks) {
-        if (state.LimitationQuestions(check.index).Needed && missing(state, check.index) &&
-            holds(check.condition, state, session))
-            indexes.push_back(check.index);
-    }
+    for (const AnswerCheck* check : failedChecks(state, session))
+        indexes.push_back(check->index);
     return indexes;
 }
 
@@ -133,9 +141,7 @@ std::vector<MessageRequest> CheckAllQuestionsAnswered(const AssessmentState& sta
     session.KStatusRequired = potassiumOnly && answerOf(state, lq::KnowCEC) == answer::No;
 
     std::vector<MessageRequest> boxes;
-    for (int index : MissingLimitationAnswers(state, session)) {
-        const auto check = std::find_if(answerChecks.begin(), answerChecks.end(),
-                                        [index](const AnswerCheck& c) { return c.index == index; });
+    for (const AnswerCheck* check : failedChecks(state, session)) {
         boxes.push_back(MessageRequest{QString::fromUtf16(check->message), MessageIcon::Exclamation, MessageButtons::OK,
                                        MissingLimitationTitle});
     }
