@@ -1,23 +1,33 @@
 #include "platform/core/WholeFile.h"
 
+#include "platform/core/FileDescriptor.h"
 #include "platform/core/Seams.h"
+#include "platform/core/TempFolder.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace talvo {
 namespace {
 
 enum class Outcome { Saved, Failed, Unconfirmed };
+
+// As the kernel counts when it opens a file through links.
+constexpr int MaxLinkHops = 40;
+
+const QString NotRegular = QStringLiteral("it is not a regular file");
+const QString PlantedLink = QStringLiteral("it is a link that another user placed in a shared folder");
 
 // A file system that cannot sync this kind of file says so; there is nothing more to confirm then.
 bool cannotSync(int error)
@@ -30,10 +40,96 @@ QString systemReason(int error = errno)
     return qt_error_string(error);
 }
 
+// Where the file is: its folder, held open, and its name in it.
+struct Location
+{
+    FileDescriptor folder;
+    QByteArray name;
+};
+
+std::pair<QByteArray, QByteArray> splitPath(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return {".", path};
+    return {slash == 0 ? QByteArray("/") : path.left(slash), path.mid(slash + 1)};
+}
+
+// The kernel's rule for links in shared sticky folders (like /tmp), applied whatever the system is set to: another
+// user's link there could send the save onto any file the user may write.
+bool plantedLink(const struct stat& folder, const struct stat& link)
+{
+    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH) && link.st_uid != ::geteuid() &&
+           link.st_uid != folder.st_uid;
+}
+
+// Finds the file that a save to path replaces. The kernel resolves the folders; links in the last component are
+// followed here, one hop at a time and each hop checked, so that the link stays and the file it names is replaced.
+// `old` holds the file found, or st_nlink 0 when there is none yet.
+bool locate(const QString& path, Location& at, struct stat& old, QString* reason)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    at.folder = OpenSaveFolder(slash < 0    ? QStringLiteral(".")
+                               : slash == 0 ? QStringLiteral("/")
+                                            : path.left(slash),
+                               reason);
+    if (!at.folder.valid())
+        return false;
+    at.name = QFile::encodeName(path.mid(slash + 1));
+    for (int hops = 0;; ++hops) {
+        if (at.name.isEmpty()) {
+            *reason = systemReason(EISDIR);
+            return false;
+        }
+        if (::fstatat(at.folder.get(), at.name.constData(), &old, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT) {
+                *reason = systemReason();
+                return false;
+            }
+            old = {};
+            return true;
+        }
+        if (!S_ISLNK(old.st_mode))
+            break;
+        struct stat folder
+        {
+        };
+        if (hops == MaxLinkHops || ::fstat(at.folder.get(), &folder) != 0) {
+            *reason = systemReason(hops == MaxLinkHops ? ELOOP : errno);
+            return false;
+        }
+        if (plantedLink(folder, old)) {
+            *reason = PlantedLink;
+            return false;
+        }
+        char target[PATH_MAX];
+        const ssize_t length = ::readlinkat(at.folder.get(), at.name.constData(), target, sizeof target);
+        if (length < 0 || length == static_cast<ssize_t>(sizeof target)) {
+            *reason = systemReason(length < 0 ? errno : ENAMETOOLONG);
+            return false;
+        }
+        const auto [folderPart, name] = splitPath(QByteArray(target, length));
+        // An absolute folder ignores the handle; a relative one is taken from the link's own folder.
+        FileDescriptor next(::openat(at.folder.get(), folderPart.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (!next.valid()) {
+            *reason = systemReason();
+            return false;
+        }
+        at.folder = std::move(next);
+        at.name = name;
+    }
+    if (!S_ISREG(old.st_mode)) {
+        *reason = NotRegular;
+        return false;
+    }
+    return true;
+}
+
 // The file that will replace the target. It stays unnamed while it is written where the file system allows it, so
 // a save cut short by a crash leaves nothing behind; whatever is left of it on failure is removed.
 struct Replacement
 {
+    int folder = -1;
     int fd = -1;
     QByteArray name;
 
@@ -42,20 +138,26 @@ struct Replacement
         if (fd >= 0)
             ::close(fd);
         if (!name.isEmpty())
-            ::unlink(name.constData());
+            ::unlinkat(folder, name.constData(), 0);
     }
 };
 
-QByteArray temporaryName(const QByteArray& target)
+// Beside the target, within the longest name the folder allows: the target's name may already be that long.
+QByteArray temporaryName(int folder, const QByteArray& target)
 {
-    return target + '.' + QByteArray::number(QRandomGenerator::global()->generate() | 0x80000000u, 36);
+    const long longest = ::fpathconf(folder, _PC_NAME_MAX);
+    const QByteArray suffix = '.' + QByteArray::number(QRandomGenerator::global()->generate() | 0x80000000u, 36);
+    qsizetype kept = std::min<qsizetype>(target.size(), (longest > 0 ? longest : NAME_MAX) - suffix.size());
+    while (kept > 0 && kept < target.size() && (static_cast<unsigned char>(target[kept]) & 0xC0) == 0x80)
+        --kept; // not inside a UTF-8 character
+    return target.left(kept) + suffix;
 }
 
 // Tries free temporary names beside the target until `attempt` takes one (or fails for another reason than EEXIST).
-template <typename Attempt> bool takeFreeName(const QByteArray& target, Replacement& file, Attempt attempt)
+template <typename Attempt> bool takeFreeName(Replacement& file, const QByteArray& target, Attempt attempt)
 {
     for (int tries = 0; tries < 100; ++tries) {
-        QByteArray name = temporaryName(target);
+        QByteArray name = temporaryName(file.folder, target);
         if (attempt(name)) {
             file.name = std::move(name);
             return true;
@@ -66,17 +168,23 @@ template <typename Attempt> bool takeFreeName(const QByteArray& target, Replacem
     return false;
 }
 
-// A new file's mode is 0666 less the umask, as for any file the program creates.
-bool create(Replacement& file, const QByteArray& folder, const QByteArray& target)
+int openUnnamed(int folder)
 {
-    file.fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    return ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+}
+
+// Readable by the user alone until the data is written and flushed, whatever the umask.
+bool create(Replacement& file, const Location& at)
+{
+    file.folder = at.folder.get();
+    file.fd = TheWholeFileCalls().openUnnamed(file.folder);
     if (file.fd >= 0)
         return true;
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
         return false;
     // A file system without unnamed files: a named one from the start.
-    return takeFreeName(target, file, [&file](const QByteArray& name) {
-        file.fd = ::open(name.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    return takeFreeName(file, at.name, [&file](const QByteArray& name) {
+        file.fd = ::openat(file.folder, name.constData(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
         return file.fd >= 0;
     });
 }
@@ -86,8 +194,11 @@ bool giveName(Replacement& file, const QByteArray& target)
     if (!file.name.isEmpty())
         return true;
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.fd);
-    return takeFreeName(target, file, [&self](const QByteArray& name) {
-        return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0;
+    return takeFreeName(file, target, [&file, &self](const QByteArray& name) {
+        if (::linkat(AT_FDCWD, self.constData(), file.folder, name.constData(), AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        // Without /proc only a privileged process may name a handle.
+        return errno == ENOENT && ::linkat(file.fd, "", file.folder, name.constData(), AT_EMPTY_PATH) == 0;
     });
 }
 
@@ -95,7 +206,8 @@ bool writeAll(int fd, const QByteArray& bytes)
 {
     qsizetype written = 0;
     while (written < bytes.size()) {
-        const ssize_t step = ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        const ssize_t step =
+            TheWholeFileCalls().write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
         if (step < 0 && errno == EINTR)
             continue;
         if (step <= 0)
@@ -105,60 +217,102 @@ bool writeAll(int fd, const QByteArray& bytes)
     return true;
 }
 
-// Empty when the folder's entries are on the disk, or when its file system cannot sync a folder.
-QString syncFolder(const QByteArray& folder)
+// The process's umask, read without changing it (umask() would, for a moment, for every thread); the most private
+// one when it cannot be read.
+mode_t currentUmask()
 {
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 077;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        bool ok = false;
+        const uint mask = line.startsWith("Umask:") ? line.mid(6).trimmed().toUInt(&ok, 8) : 0;
+        if (ok)
+            return static_cast<mode_t>(mask & 0777);
+    }
+    return 077;
+}
+
+// Best effort: extended attributes, access lists among them, as far as the system lets this user set them.
+void copyAttributes(const Location& at, int fd)
+{
+    const QByteArray old = "/proc/self/fd/" + QByteArray::number(at.folder.get()) + '/' + at.name;
+    const ssize_t size = ::llistxattr(old.constData(), nullptr, 0);
+    QByteArray names(std::max<qsizetype>(size, 0), Qt::Uninitialized);
+    if (size <= 0 || ::llistxattr(old.constData(), names.data(), static_cast<size_t>(names.size())) != size)
+        return;
+    for (const QByteArray& name : names.split('\0')) {
+        const ssize_t length = name.isEmpty() ? -1 : ::lgetxattr(old.constData(), name.constData(), nullptr, 0);
+        if (length < 0)
+            continue;
+        QByteArray value(length, Qt::Uninitialized);
+        const ssize_t got = ::lgetxattr(old.constData(), name.constData(), value.data(), static_cast<size_t>(length));
+        if (got >= 0)
+            ::fsetxattr(fd, name.constData(), value.constData(), static_cast<size_t>(got), 0);
+    }
+}
+
+// The old file's owner and group where the system allows (a save under sudo must not take the user's file from
+// them; in a shared folder the group keeps its access), then its attributes and mode. The mode comes last: a
+// change of owner clears the set-ID bits.
+void carryOver(const Location& at, const struct stat& old, int fd)
+{
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    copyAttributes(at, fd);
+    ::fchmod(fd, old.st_mode & 07777);
+}
+
+// Empty when the folder's entries are on the disk, or when its file system cannot sync a folder.
+QString syncFolder(int folder)
+{
+    const FileDescriptor fd(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.valid())
         return systemReason();
-    const int error = TheWholeFileCalls().fsyncFolder(fd) == 0 ? 0 : errno;
-    ::close(fd);
+    const int error = TheWholeFileCalls().fsyncFolder(fd.get()) == 0 ? 0 : errno;
     return error == 0 || cannotSync(error) ? QString() : systemReason(error);
 }
 
 Outcome replace(const QString& path, const QByteArray& bytes, QString* reason)
 {
-    // A link is followed, so the file it names is replaced and the link stays.
-    const QFileInfo info(path);
-    QString resolved = info.isSymLink() ? info.canonicalFilePath() : path;
-    if (resolved.isEmpty())
-        resolved = info.symLinkTarget();
-    const QByteArray target = QFile::encodeName(resolved);
-    const QByteArray folder = QFile::encodeName(QFileInfo(resolved).absolutePath());
-
+    Location at;
     struct stat old
     {
     };
-    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (!locate(path, at, old, reason))
+        return Outcome::Failed;
+    const bool exists = old.st_nlink > 0;
     // As before: a file the user may not change is not replaced behind their back.
-    if (exists && ::access(target.constData(), W_OK) != 0) {
+    if (exists && ::faccessat(at.folder.get(), at.name.constData(), W_OK, 0) != 0) {
         *reason = systemReason();
         return Outcome::Failed;
     }
     Replacement file;
-    if (!create(file, folder, target) || !writeAll(file.fd, bytes)) {
+    if (!create(file, at) || !writeAll(file.fd, bytes)) {
         *reason = systemReason();
         return Outcome::Failed;
     }
-    // The old file's permissions carry over; a file system without them (FAT) keeps its own.
-    if (exists)
-        ::fchmod(file.fd, old.st_mode & 07777);
     if (TheWholeFileCalls().fdatasync(file.fd) != 0 && !cannotSync(errno)) {
         *reason = systemReason();
         return Outcome::Failed;
     }
-    if (!giveName(file, target)) {
+    // A file system without owners or modes (FAT) keeps its own.
+    if (exists)
+        carryOver(at, old, file.fd);
+    else
+        ::fchmod(file.fd, 0666 & ~currentUmask());
+    if (!giveName(file, at.name)) {
         *reason = systemReason();
         return Outcome::Failed;
     }
     // The data is on the disk already: a failing close loses nothing.
     TheWholeFileCalls().close(std::exchange(file.fd, -1));
-    if (::rename(file.name.constData(), target.constData()) != 0) {
+    if (::renameat(file.folder, file.name.constData(), file.folder, at.name.constData()) != 0) {
         *reason = systemReason();
         return Outcome::Failed;
     }
     file.name.clear();
-    *reason = syncFolder(folder);
+    *reason = syncFolder(file.folder);
     return reason->isEmpty() ? Outcome::Saved : Outcome::Unconfirmed;
 }
 
@@ -166,7 +320,7 @@ Outcome replace(const QString& path, const QByteArray& bytes, QString* reason)
 
 WholeFileCalls& TheWholeFileCalls()
 {
-    static WholeFileCalls calls{::fdatasync, ::close, ::fsync};
+    static WholeFileCalls calls{::fdatasync, ::close, ::fsync, openUnnamed, ::write};
     return calls;
 }
 

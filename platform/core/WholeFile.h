@@ -3,10 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 namespace talvo {
 
 // Every file the program writes itself goes through SaveWholeFile: the bytes go into a temporary file beside
-// the target, reach the disk (checked), and only then replace the target, whose folder is synced last. A failure
+// the target, readable by the user alone, reach the disk (checked), take the old file's owner, group, attributes
+// and mode, and only then replace the target, whose folder is synced last. Links in the last component are followed
+// (not another user's link in a shared sticky folder); a target that is not a regular file is refused. A failure
 // (a full disk, a folder that cannot be written) is reported to the user with the system's reason and returns
 // false; the file that was there stays byte for byte. When only the folder could not be synced, the new file is
 // in place: the user is told and the save counts as done. `what` names the kind of file in the message
@@ -14,12 +18,14 @@ namespace talvo {
 bool SaveWholeFile(const QString& path, const QByteArray& bytes, const QString& what = QStringLiteral("file"));
 
 // The calls at which the disk can still refuse a save whose writes went through; tests replace them to make one
-// fail (each sets errno and returns -1).
+// fail (each sets errno and returns -1), to take unnamed temporary files away, or to watch the writes.
 struct WholeFileCalls
 {
     int (*fdatasync)(int fd); // the temporary file's data
     int (*close)(int fd);     // the temporary file
     int (*fsyncFolder)(int fd);
+    int (*openUnnamed)(int folder); // an unnamed temporary file in the folder, mode 0600
+    ssize_t (*write)(int fd, const void* data, size_t size);
 };
 WholeFileCalls& TheWholeFileCalls();
 

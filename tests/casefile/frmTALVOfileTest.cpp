@@ -9,6 +9,7 @@
 #include "tests/support/RecordingSeams.h"
 
 #include "platform/core/Twips.h"
+#include "platform/core/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <utility>
 
 using namespace talvo;
 using namespace talvo::test;
@@ -207,19 +211,20 @@ TEST_F(ResultsWindow, SavesInTheWritersFormAndReopensUnchanged)
     EXPECT_EQ(file.readAll(), ReadTestData(QStringLiteral("both.tlv")));
 }
 
-// A failed write reports itself and leaves the old file as it was. A name of 250 characters can exist, but
-// the temporary file beside it cannot (its name is longer than a file name may be).
+// A failed write (here the disk refuses the flush) reports itself and leaves the old file as it was.
 TEST_F(ResultsWindow, FailedSaveKeepsTheOldFile)
 {
     ASSERT_TRUE(window().OpenTALVOfile(copyGolden("neither.tlv")));
-    const QString target = path(QString(250, QLatin1Char('x')));
+    const QString target = path(QStringLiteral("case.tlv"));
     {
         QFile old(target);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("old content");
     }
     messages_.clear();
+    const auto flush = std::exchange(TheWholeFileCalls().fdatasync, [](int) { return errno = ENOSPC, -1; });
     EXPECT_FALSE(window().SaveTALVOfile(target));
+    TheWholeFileCalls().fdatasync = flush;
     EXPECT_EQ(messages_.shown().size(), 1u);
     QFile old(target);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));

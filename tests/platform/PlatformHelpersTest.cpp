@@ -50,47 +50,6 @@ TEST(Twips, FifteenToAPixel)
     EXPECT_EQ(TwipsToPixels(-30), -2);
 }
 
-// Sets or clears environment variables for one test and restores them afterwards.
-class ScopedEnvironment
-{
-public:
-    void set(const char* name, std::optional<std::string> value)
-    {
-        const char* old = std::getenv(name);
-        saved_.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
-        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
-    }
-    ~ScopedEnvironment()
-    {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
-            it->second ? setenv(it->first, it->second->c_str(), 1) : unsetenv(it->first);
-    }
-
-private:
-    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
-};
-
-// A variable that names a file, a missing folder or a folder no one may write is passed over as if unset.
-TEST(TempFolder, TempFirstThenFallbacksPassingOverUnusableFolders)
-{
-    QTemporaryDir root;
-    const QString temp = root.filePath(QStringLiteral("temp")), file = root.filePath(QStringLiteral("file"));
-    ASSERT_TRUE(QDir().mkpath(temp) && SaveWholeFile(file, "x"));
-    ScopedEnvironment env;
-    env.set("TEMP", (temp + QLatin1Char('/')).toStdString());
-    env.set("TMP", file.toStdString());
-    EXPECT_EQ(TempFolderFromEnvironment(), temp);
-    EXPECT_TRUE(QDir(temp).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)); // the trial is gone
-    env.set("TEMP", root.filePath(QStringLiteral("missing")).toStdString());
-    env.set("TMPDIR", temp.toStdString());
-    EXPECT_EQ(TempFolderFromEnvironment(), temp);
-    // Root may write into a folder of mode 0555 all the same, so the seam stands for folders no one may write.
-    const auto previous = std::exchange(
-        TempFolderCreateFile, +[](const char*) { return errno = EACCES, -1; });
-    EXPECT_EQ(TempFolderFromEnvironment(), QStringLiteral("/tmp"));
-    TempFolderCreateFile = previous;
-}
-
 TEST(TempFolder, JoinsWithSlash)
 {
     EXPECT_EQ(JoinPath(QStringLiteral("/tmp"), QStringLiteral("tmp.txt")), QStringLiteral("/tmp/tmp.txt"));
@@ -190,14 +149,16 @@ TEST(SaveWholeFile, ASaveIsDoneOnlyWhenTheDiskConfirmsIt)
         QByteArray kept;
         QString message;
     } cases[] = {
-        {{+[](int) { return errno = EDQUOT, -1; }, ::close, ::fsync},
+        {{+[](int) { return errno = EDQUOT, -1; }, ::close, ::fsync, system.openUnnamed, ::write},
          "old",
          QStringLiteral("The text report \"%1\" could not be written.\n\n%2").arg(path, qt_error_string(EDQUOT))},
-        {{::fdatasync, +[](int fd) { return ::close(fd), errno = EIO, -1; }, ::fsync}, "new", {}},
-        {{::fdatasync, ::close, +[](int) { return errno = EIO, -1; }},
+        {{::fdatasync, +[](int fd) { return ::close(fd), errno = EIO, -1; }, ::fsync, system.openUnnamed, ::write},
+         "new",
+         {}},
+        {{::fdatasync, ::close, +[](int) { return errno = EIO, -1; }, system.openUnnamed, ::write},
          "new",
          unconfirmed.arg(path, qt_error_string(EIO))},
-        {{::fdatasync, ::close, +[](int) { return errno = EINVAL, -1; }}, "new", {}},
+        {{::fdatasync, ::close, +[](int) { return errno = EINVAL, -1; }, system.openUnnamed, ::write}, "new", {}},
     };
     for (const auto& c : cases) {
         calls = system;
