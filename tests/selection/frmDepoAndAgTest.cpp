@@ -5,6 +5,7 @@
 #include "tests/selection/WizardTestSupport.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTimer>
 
 using namespace talvo;
@@ -137,6 +138,68 @@ TEST_F(SelectionWizardTest, DoubleClickOnAScenarioOrFarmTypeMovesOn)
     // The countermeasure list has no double-click action.
     doubleClick(list("ListCountermeasures"), 1);
     EXPECT_EQ(page(), Page::FrameCounterm);
+}
+
+TEST_F(SelectionWizardTest, AChoiceStaysChosenWhateverClicksAndKeysWouldClearIt)
+{
+    const auto blankUnderLastRow = [](QListWidget* box) {
+        const QPoint blank(4, box->viewport()->height() - 2);
+        EXPECT_EQ(box->itemAt(blank), nullptr) << "no blank space under the last row";
+        return blank;
+    };
+    const auto rowOf = [](QListWidget* box, const QString& text) {
+        return box->visualItemRect(box->findItems(text, Qt::MatchExactly).value(0)).center();
+    };
+    const auto chosenRows = [](QListWidget* box) {
+        QStringList texts;
+        for (const QListWidgetItem* item : box->selectedItems())
+            texts << item->text();
+        texts.sort();
+        return texts;
+    };
+    const auto shownTexts = [] {
+        return QStringList{labelText("LabelDepositSelected"), labelText("LabelAgSelected"),
+                           labelText("LabelDepoDefinition"), labelText("LabelAgricultureDefinition")};
+    };
+    const auto tryToUnchoose = [&](const char* name, const QString& chosen, const QString& stored) {
+        QListWidget* box = list(name);
+        QWidget* area = box->viewport();
+        const std::pair<const char*, std::function<void()>> attempts[] = {
+            {"left click under the last row",
+             [&] { QTest::mouseClick(area, Qt::LeftButton, {}, blankUnderLastRow(box)); }},
+            {"right click under the last row",
+             [&] { QTest::mouseClick(area, Qt::RightButton, {}, blankUnderLastRow(box)); }},
+            {"Ctrl-click on the chosen row",
+             [&] { QTest::mouseClick(area, Qt::LeftButton, Qt::ControlModifier, rowOf(box, chosen)); }},
+            {"Ctrl+Space", [&] { QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier); }},
+        };
+        for (const auto& [what, attempt] : attempts) {
+            clickItem(name, chosen);
+            const QStringList before = shownTexts();
+            QSignalSpy handled(box, &QListWidget::itemSelectionChanged);
+            attempt();
+            EXPECT_EQ(chosenRows(box), QStringList{chosen}) << what;
+            EXPECT_EQ(stored, chosen) << what;
+            EXPECT_EQ(shownTexts(), before) << what;
+            EXPECT_EQ(handled.count(), 0) << what << ": no click handler for a non-change";
+        }
+    };
+    // Not a scenario with a leading blank, which the type-ahead of Space looks for.
+    clickItem("ListDeposition", ScenarioClose);
+    tryToUnchoose("ListDeposition", ScenarioClose, state().DepositionScenario);
+    press("CommandNext");
+    tryToUnchoose("ListAgricultureType", FarmDairy, state().AgricultureType);
+
+    // The countermeasures keep their rows on a blank click; a Ctrl-click still toggles one.
+    press("CommandNext");
+    QListWidget* offer = list("ListCountermeasures");
+    const QString afcf = state().Countermeasures(DairyAFCF).Name, calcium = state().Countermeasures(SupplyCa).Name;
+    clickItem("ListCountermeasures", afcf);
+    clickItem("ListCountermeasures", calcium);
+    QTest::mouseClick(offer->viewport(), Qt::LeftButton, {}, blankUnderLastRow(offer));
+    EXPECT_EQ(chosenRows(offer), (QStringList{afcf, calcium}));
+    QTest::mouseClick(offer->viewport(), Qt::LeftButton, Qt::ControlModifier, rowOf(offer, calcium));
+    EXPECT_EQ(chosenRows(offer), QStringList{afcf});
 }
 
 TEST_F(SelectionWizardTest, EnterBeforeAnyScenarioLeadsToAnEmptyOfferThatRefusesNext)
