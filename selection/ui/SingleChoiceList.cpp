@@ -25,8 +25,8 @@ public:
         QItemSelectionModel::select(selection, command);
     }
 
-    // Ctrl+Space on the chosen row would only unchoose it, and Qt's list then searches the rows for one that
-    // begins with a blank, which two scenarios do.
+    // Ctrl+Space on the chosen row would only unchoose it; where the key comes with a blank as its text, Qt's list
+    // then also looks for a row that begins with a blank, as two scenarios do, and chooses that one.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::KeyPress) {
