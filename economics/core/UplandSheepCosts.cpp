@@ -71,8 +71,8 @@ BlockResult UplandSheepCosts(int k, CostInputs& in)
         const Double M = A(95) * A(40) / 100;
         return {A(41) * A(40) * A(67) / 1000 + M, 0.0};
     }
-    case 22: // "Afforestation of area where upland sheep are." (no lost sheep margin counted)
-        return {A(41) * A(40) * A(67) / 1000, A(68) * A(4)};
+    case 22: // "Afforestation of area where upland sheep are."
+        return {A(4) * A(96) + A(41) * A(40) * A(67) / 1000, A(68) * A(4)};
     case 23: // "Fatten upland sheep on clean roughage."
         if (IsNo(in.Roughage()))
             return {0.0, sheepPrice};

@@ -4,6 +4,7 @@
 #include "platform/core/Twips.h"
 #include "platform/ui/WindowPlacement.h"
 #include "platform/ui/WizardPages.h"
+#include "selection/ui/SingleChoiceList.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -143,6 +144,8 @@ void frmDepoAndAg::buildControls()
 
     for (QListWidget* box : {ListDeposition, ListAgricultureType, ListCountermeasures})
         box->installEventFilter(this);
+    KeepSingleChoice(*ListDeposition);
+    KeepSingleChoice(*ListAgricultureType);
 
     // Filling a list from code is no click; only the user's choices are.
     connect(ListDeposition, &QListWidget::itemSelectionChanged, this, [this] {

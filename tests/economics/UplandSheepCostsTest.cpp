@@ -68,8 +68,21 @@ INSTANTIATE_TEST_SUITE_P(
                  4200, 420, "4200", "420", "-3780"},
         // 375 + 9842.5
         CostCase{"Exclude", "Exclude production of upland sheep.", nullptr, 10217.5, 0, "10218", "0", "-10218"},
-        CostCase{"Afforest", "Afforestation of area where upland sheep are.", nullptr, 375, 2500, "375", "2500",
-                 "2125"},
+        // The lost margin 50 x 328 and the ewes to landfill 375
+        CostCase{"Afforest", "Afforestation of area where upland sheep are.", nullptr, 16775, 2500, "16775", "2500",
+                 "-14275"},
+        // 30 x 328 + 55 x 420 x 25 / 1000: amounts of an exact half go to the even pound
+        CostCase{"AfforestHalfPounds", "Afforestation of area where upland sheep are.",
+                 [](AssessmentState& s) {
+                     SetValues(s, {{4, 30}, {40, 420}, {41, 55}});
+                 },
+                 10417.5, 1500, "10418", "1500", "-8918"},
+        // The margin asked is the margin counted.
+        CostCase{"AfforestOwnMargin", "Afforestation of area where upland sheep are.",
+                 [](AssessmentState& s) {
+                     SetValues(s, {{4, 30}, {40, 420}, {41, 55}, {96, 9999}});
+                 },
+                 300547.5, 1500, "300548", "1500", "-299048"},
         // 63 days x 300 x 1 x 60 / 1000 under the first scenario
         CostCase{"RoughageS1", "Fatten upland sheep on clean roughage.", nullptr, 1134, 12000, "1134", "12000",
                  "10866"},

@@ -5,6 +5,7 @@
 #include "tests/selection/WizardTestSupport.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTimer>
 
 using namespace talvo;
@@ -137,6 +138,52 @@ TEST_F(SelectionWizardTest, DoubleClickOnAScenarioOrFarmTypeMovesOn)
     // The countermeasure list has no double-click action.
     doubleClick(list("ListCountermeasures"), 1);
     EXPECT_EQ(page(), Page::FrameCounterm);
+}
+
+TEST_F(SelectionWizardTest, AChoiceStaysChosenWhateverClicksAndKeysWouldClearIt)
+{
+    // Under the last row: a click that hit a row there would change the choice and fail the test.
+    const auto blank = [](QListWidget* box) { return QPoint(4, box->viewport()->height() - 2); };
+    const auto panel = [] { return QStringList{labelText("LabelDepositSelected"), labelText("LabelAgSelected")}; };
+    const auto tryToUnchoose = [&](const char* name, const QString& chosen, const QString& stored) {
+        QListWidget* box = list(name);
+        QWidget* area = box->viewport();
+        const std::pair<const char*, std::function<void()>> attempts[] = {
+            {"left click under the last row", [&] { QTest::mouseClick(area, Qt::LeftButton, {}, blank(box)); }},
+            {"right click under the last row", [&] { QTest::mouseClick(area, Qt::RightButton, {}, blank(box)); }},
+            {"Ctrl-click on the chosen row",
+             [&] {
+                 QTest::mouseClick(area, Qt::LeftButton, Qt::ControlModifier,
+                                   box->visualItemRect(box->currentItem()).center());
+             }},
+            {"Ctrl+Space", [&] { QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier); }},
+        };
+        for (const auto& [what, attempt] : attempts) {
+            clickItem(name, chosen);
+            const QStringList before = panel();
+            QSignalSpy handled(box, &QListWidget::itemSelectionChanged);
+            attempt();
+            EXPECT_EQ(box->selectedItems(), box->findItems(chosen, Qt::MatchExactly)) << what;
+            EXPECT_EQ(stored, chosen) << what;
+            EXPECT_EQ(panel(), before) << what;
+            EXPECT_EQ(handled.count(), 0) << what << ": no click handler for a non-change";
+        }
+    };
+    // Not a scenario with a leading blank, which the type-ahead of Space looks for.
+    tryToUnchoose("ListDeposition", ScenarioClose, state().DepositionScenario);
+    press("CommandNext");
+    tryToUnchoose("ListAgricultureType", FarmDairy, state().AgricultureType);
+
+    // The countermeasures keep their rows on a blank click; a Ctrl-click still toggles one.
+    press("CommandNext");
+    QListWidget* offer = list("ListCountermeasures");
+    clickItem("ListCountermeasures", offer->item(0)->text());
+    clickItem("ListCountermeasures", offer->item(1)->text());
+    QTest::mouseClick(offer->viewport(), Qt::LeftButton, {}, blank(offer));
+    EXPECT_EQ(offer->selectedItems().size(), 2);
+    QTest::mouseClick(offer->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      offer->visualItemRect(offer->item(1)).center());
+    EXPECT_EQ(offer->selectedItems(), QList{offer->item(0)});
 }
 
 TEST_F(SelectionWizardTest, EnterBeforeAnyScenarioLeadsToAnEmptyOfferThatRefusesNext)
