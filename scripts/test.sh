@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test headless.
 #   --werror    treat warnings as errors
-#   --sanitize  build and run under AddressSanitizer and UndefinedBehaviorSanitizer
+#   --sanitize  build and run under AddressSanitizer (with LeakSanitizer) and UndefinedBehaviorSanitizer
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 werror=OFF
@@ -26,5 +26,7 @@ scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 export XDG_CONFIG_HOME="$scratch/config" HOME="$scratch/home" TEMP="$scratch/temp"
 mkdir -p "$XDG_CONFIG_HOME" "$HOME" "$TEMP"
-export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# Leaks fail the sanitized run, but for the system libraries' own that the suppressions name.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" LSAN_OPTIONS="suppressions='$TALVO_ROOT/scripts/lsan.supp'"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir "$build" --output-on-failure -j "$TALVO_JOBS"
