@@ -52,12 +52,15 @@ QString systemTemp()
     return QStringLiteral("/tmp");
 }
 
-// Links in the path are followed: the check is on the folder reached.
-FileDescriptor openFolder(const QString& path, struct stat* info)
+// Links in the path are followed: the check is on the folder reached. The reason, when asked for, says why it could
+// not be opened.
+FileDescriptor openFolder(const QString& path, struct stat* info, QString* reason = nullptr)
 {
     FileDescriptor folder(::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.valid() && ::fstat(folder.get(), info) != 0)
         folder.reset();
+    if (!folder.valid() && reason)
+        *reason = qt_error_string(errno);
     return folder;
 }
 
@@ -70,10 +73,10 @@ bool othersMayWrite(const struct stat& info)
     return (info.st_mode & (S_IWGRP | S_IWOTH)) != 0;
 }
 
-// Like /tmp: everyone may create in it, but no one may remove or rename another's entries.
+// A shared sticky folder whose owner, who could remove any entry, is root or the user.
 bool sharedSticky(const struct stat& info)
 {
-    return (info.st_mode & S_ISVTX) && (info.st_mode & S_IWOTH) && (info.st_uid == 0 || ownedByUser(info));
+    return IsSharedStickyFolder(info) && (info.st_uid == 0 || ownedByUser(info));
 }
 
 // A folder in which the user's private folder is safe: no one but root or the user can take it away.
@@ -207,6 +210,11 @@ WorkingFolder chooseWorkingFolder()
 
 } // namespace
 
+bool IsSharedStickyFolder(const struct stat& folder)
+{
+    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+}
+
 QString (*SystemTempFolder)() = systemTemp;
 int (*TempFolderCreateFile)(int folder, const char* name) = createExclusive;
 
@@ -229,20 +237,16 @@ FileDescriptor OpenSaveFolder(const QString& folder, QString* reason)
         return opened;
     }
     if (working.kind == WorkingFolder::Kind::Named) {
-        FileDescriptor opened = openFolder(folder, &info);
-        if (!opened.valid())
-            *reason = qt_error_string(errno);
-        else if (!ownedByUser(info) || othersMayWrite(info)) {
+        FileDescriptor opened = openFolder(folder, &info, reason);
+        if (opened.valid() && (!ownedByUser(info) || othersMayWrite(info))) {
             *reason = NotPrivate;
             opened.reset();
         }
         return opened;
     }
-    const FileDescriptor parent = openFolder(working.parent, &info);
-    if (!parent.valid()) {
-        *reason = qt_error_string(errno);
+    const FileDescriptor parent = openFolder(working.parent, &info, reason);
+    if (!parent.valid())
         return {};
-    }
     if (!mayHoldPrivateFolder(info)) {
         *reason = OthersMayWrite;
         return {};

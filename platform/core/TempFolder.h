@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <sys/stat.h>
+
 namespace talvo {
 
 // The working folder, private to the user who runs the program: the working files have fixed names, so a folder
@@ -24,6 +26,10 @@ QString TempFolderFromEnvironment();
 // checked again first: a private folder that has gone is made again by the same rule, and one that is no longer
 // the user's own private folder (replaced by a link or by another user's folder) has nothing written into it.
 FileDescriptor OpenSaveFolder(const QString& folder, QString* reason);
+
+// Whether a folder is like /tmp: everyone may create in it (world-writable), but the sticky bit keeps anyone from
+// removing or renaming another's entries.
+bool IsSharedStickyFolder(const struct stat& folder);
 
 // The system temporary folder; tests replace it so that none of them uses the real one.
 extern QString (*SystemTempFolder)();

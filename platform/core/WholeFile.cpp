@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <tuple>
 #include <utility>
 
 #include <fcntl.h>
@@ -59,8 +60,7 @@ std::pair<QByteArray, QByteArray> splitPath(const QByteArray& path)
 // user's link there could send the save onto any file the user may write.
 bool plantedLink(const struct stat& folder, const struct stat& link)
 {
-    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH) && link.st_uid != ::geteuid() &&
-           link.st_uid != folder.st_uid;
+    return IsSharedStickyFolder(folder) && link.st_uid != ::geteuid() && link.st_uid != folder.st_uid;
 }
 
 // Finds the file that a save to path replaces. The kernel resolves the folders; links in the last component are
@@ -68,14 +68,11 @@ bool plantedLink(const struct stat& folder, const struct stat& link)
 // `old` holds the file found, or st_nlink 0 when there is none yet.
 bool locate(const QString& path, Location& at, struct stat& old, QString* reason)
 {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    at.folder = OpenSaveFolder(slash < 0    ? QStringLiteral(".")
-                               : slash == 0 ? QStringLiteral("/")
-                                            : path.left(slash),
-                               reason);
+    QByteArray givenFolder;
+    std::tie(givenFolder, at.name) = splitPath(QFile::encodeName(path));
+    at.folder = OpenSaveFolder(QFile::decodeName(givenFolder), reason);
     if (!at.folder.valid())
         return false;
-    at.name = QFile::encodeName(path.mid(slash + 1));
     for (int hops = 0;; ++hops) {
         if (at.name.isEmpty()) {
             *reason = systemReason(EISDIR);
