@@ -14,9 +14,13 @@
 #include "platform/ui/WindowPlacement.h"
 #include "tables/core/ScoreScale.h"
 
+#include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
+
+#include <cerrno>
+
+#include <sys/stat.h>
 
 namespace talvo {
 
@@ -30,13 +34,23 @@ frmTALVOfile::frmTALVOfile(QWidget* parent) : QWidget(parent)
 
 bool frmTALVOfile::SaveTALVOfile(const QString& FileName)
 {
+    return saveFile(FileName, SaveRole::UserFile, nullptr);
+}
+
+bool frmTALVOfile::SaveWorkingFile(const QString& FileName, FileDescriptor* written)
+{
+    return saveFile(FileName, SaveRole::WorkingFile, written);
+}
+
+bool frmTALVOfile::saveFile(const QString& FileName, SaveRole role, FileDescriptor* written)
+{
     EvaluationFileContent content;
     QString error;
     if (!ContentFromState(TheAssessment(), content, &error)) {
         reportFailure(QStringLiteral("The evaluation file \"%1\" could not be written.").arg(FileName), error);
         return false;
     }
-    return SaveWholeFile(FileName, EncodeEvaluationFile(content), QStringLiteral("evaluation file"));
+    return SaveWholeFile(FileName, EncodeEvaluationFile(content), QStringLiteral("evaluation file"), role, written);
 }
 
 bool frmTALVOfile::OpenTALVOfile(const QString& FileName)
@@ -44,27 +58,36 @@ bool frmTALVOfile::OpenTALVOfile(const QString& FileName)
     return openFile(FileName, OpenPurpose::UserOpen);
 }
 
-bool frmTALVOfile::ReadBackWorkingFile(const QString& FileName)
+bool frmTALVOfile::ReadBackWorkingFile(const QString& FileName, FileDescriptor written)
 {
-    return openFile(FileName, OpenPurpose::WorkingFileReadBack);
+    return openFile(FileName, OpenPurpose::WorkingFileReadBack, std::move(written));
 }
 
-bool frmTALVOfile::openFile(const QString& FileName, OpenPurpose purpose)
+// A file opened by name, or the handle of a working file just written.
+bool frmTALVOfile::openFile(const QString& FileName, OpenPurpose purpose, FileDescriptor written)
 {
     QFile file(FileName);
     QString reason;
-    if (!OpenRegularFile(file, &reason)) {
-        reportFailure(QStringLiteral("The evaluation file \"%1\" could not be opened.").arg(FileName), reason);
+    const bool opened = written.valid()
+                            ? file.open(written.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)
+                            : OpenRegularFile(file, &reason);
+    if (!opened) {
+        reportFailure(QStringLiteral("The evaluation file \"%1\" could not be opened.").arg(FileName),
+                      reason.isEmpty() ? file.errorString() : reason);
         return false;
     }
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    struct stat info
+    {
+    };
+    if (file.error() != QFileDevice::NoError || ::fstat(file.handle(), &info) != 0) {
         reportFailure(QStringLiteral("The evaluation file \"%1\" could not be read.").arg(FileName),
-                      file.errorString());
+                      file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno));
         return false;
     }
-    // By name: a QFile opened on a handle has none.
-    const QDateTime modified = QFileInfo(FileName).lastModified();
+    // From the handle: the name may lead elsewhere by now.
+    const QDateTime modified =
+        QDateTime::fromMSecsSinceEpoch(qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000);
     file.close();
 
     if (!LooksLikeEvaluationFile(bytes)) {

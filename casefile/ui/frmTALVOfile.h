@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/WholeFile.h"
 #include "platform/ui/FormHandle.h"
 
 #include <QWidget>
@@ -31,9 +32,12 @@ public:
     // File Open: checks the whole file, then starts a fresh assessment from it (the question flags, the status
     // flags and the crop answer held before are cleared) and shows it.
     bool OpenTALVOfile(const QString& FileName);
-    // The selection wizard's Finish reads its working file back with this: like OpenTALVOfile, but the question
+    // The selection wizard's Finish writes its working file with this, as a working file (it follows no link), and
+    // is handed the very file written.
+    bool SaveWorkingFile(const QString& FileName, FileDescriptor* written);
+    // ... and reads it back with this, from that handle rather than by name: like OpenTALVOfile, but the question
     // and status flags of the selection just assessed are kept.
-    bool ReadBackWorkingFile(const QString& FileName);
+    bool ReadBackWorkingFile(const QString& FileName, FileDescriptor written);
     bool ExportTALVOfileAsText(const QString& FileName);
 
     // The score editor's choice for the score cell last double-clicked: the word goes into that cell and its
@@ -63,7 +67,8 @@ protected:
 private:
     void buildControls();
     void applySizes(bool widths, bool heights);
-    bool openFile(const QString& FileName, OpenPurpose purpose);
+    bool openFile(const QString& FileName, OpenPurpose purpose, FileDescriptor written = {});
+    bool saveFile(const QString& FileName, SaveRole role, FileDescriptor* written);
     void showUpdate(const ResultsWindowUpdate& update);
     void FillScoreGrid();
     void MSFlexGridCountermeasureScores_DblClick(int row, int col);

@@ -6,7 +6,7 @@ namespace talvo {
 
 bool PrintFile::save() const
 {
-    return SaveWholeFile(path_, contents_.toUtf8());
+    return SaveWholeFile(path_, contents_.toUtf8(), QStringLiteral("file"), SaveRole::WorkingFile);
 }
 
 } // namespace talvo

@@ -7,7 +7,7 @@
 namespace talvo {
 
 // A result or trace file built line by line in the print form and written whole at the end, so a failed write
-// never leaves half a file behind.
+// never leaves half a file behind. These are working files: they follow no link and are the user's alone.
 class PrintFile
 {
 public:

@@ -18,8 +18,24 @@ namespace {
 const QString NotPrivate =
     QStringLiteral("the working folder is not a folder of your own that only you may write into");
 const QString OthersMayWrite = QStringLiteral("others may write into the folder that holds the working folder");
+const QString Replaced =
+    QStringLiteral("the working folder has been replaced by another folder since the program started");
 
-// How the working folder was chosen decides how it is checked again before each write.
+// A folder as the system knows it, whatever path leads to it.
+struct Identity
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const Identity&) const = default;
+};
+
+Identity identityOf(const struct stat& info)
+{
+    return {info.st_dev, info.st_ino};
+}
+
+// How the working folder was chosen decides how it is checked again before each write. The folders reached are kept
+// by identity: a path through a folder of someone else's could lead elsewhere at the next write.
 struct WorkingFolder
 {
     enum class Kind { None, Named, Private };
@@ -27,6 +43,8 @@ struct WorkingFolder
     QString path;
     QString parent;  // Private: the folder it stands in, as named
     QByteArray name; // Private: its name there
+    std::optional<Identity> folder;
+    std::optional<Identity> holder; // Private: the folder it stands in
 };
 
 WorkingFolder& workingFolder()
@@ -52,16 +70,22 @@ QString systemTemp()
     return QStringLiteral("/tmp");
 }
 
-// Links in the path are followed: the check is on the folder reached. The reason, when asked for, says why it could
-// not be opened.
-FileDescriptor openFolder(const QString& path, struct stat* info, QString* reason = nullptr)
+// The folder path leads to, through the links the walk may follow, as an O_PATH handle with its status.
+FileDescriptor openFolder(PathWalk& walk, const QString& path, struct stat* info, QString* reason)
 {
-    FileDescriptor folder(::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.valid() && ::fstat(folder.get(), info) != 0)
-        folder.reset();
-    if (!folder.valid() && reason)
+    FileDescriptor folder = walk.openFolder(AT_FDCWD, QFile::encodeName(path), reason);
+    if (folder.valid() && ::fstat(folder.get(), info) != 0) {
         *reason = qt_error_string(errno);
+        folder.reset();
+    }
     return folder;
+}
+
+FileDescriptor openFolder(const QString& path, struct stat* info)
+{
+    PathWalk walk;
+    QString reason;
+    return openFolder(walk, path, info, &reason);
 }
 
 bool ownedByUser(const struct stat& info)
@@ -103,23 +127,26 @@ bool canCreateFileIn(int folder)
     return false;
 }
 
-// The user's private folder `name` in `parent`, made when missing. Only the opened folder itself is trusted, never
-// the name: a link, a file or another user's folder there is not used. The user's own with looser bits is tightened.
-FileDescriptor openPrivateFolder(int parent, const QByteArray& name, QString* reason)
+// The user's private folder `name` in `parent`, made when missing (`made` says so). Only the opened folder itself is
+// trusted, never the name: a link, a file or another user's folder there is not used, nor one that others could
+// write into while it was open to them, since what they left in it stays. Looser read or search bits are tightened.
+FileDescriptor openPrivateFolder(int parent, const QByteArray& name, QString* reason, struct stat* info,
+                                 bool* made = nullptr)
 {
-    if (::mkdirat(parent, name.constData(), 0700) != 0 && errno != EEXIST) {
+    const bool madeNow = ::mkdirat(parent, name.constData(), 0700) == 0;
+    if (!madeNow && errno != EEXIST) {
         *reason = qt_error_string(errno);
         return {};
     }
+    if (made)
+        *made = madeNow;
     FileDescriptor folder(::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat info
-    {
-    };
-    if (!folder.valid() || ::fstat(folder.get(), &info) != 0 || !S_ISDIR(info.st_mode) || !ownedByUser(info)) {
+    if (!folder.valid() || ::fstat(folder.get(), info) != 0 || !S_ISDIR(info->st_mode) || !ownedByUser(*info) ||
+        othersMayWrite(*info)) {
         *reason = NotPrivate;
         return {};
     }
-    if ((info.st_mode & 07777) != 0700 && ::fchmod(folder.get(), 0700) != 0) {
+    if ((info->st_mode & 07777) != 0700 && ::fchmod(folder.get(), 0700) != 0) {
         *reason = qt_error_string(errno);
         return {};
     }
@@ -132,37 +159,52 @@ QByteArray fixedName(int attempt)
     return attempt == 0 ? name : name + '-' + QByteArray::number(attempt + 1);
 }
 
-WorkingFolder privateFolder(const QString& parent, const QByteArray& name)
+WorkingFolder privateFolder(const QString& parent, const QByteArray& name, const struct stat* holder = nullptr,
+                            const struct stat* folder = nullptr)
 {
-    return {WorkingFolder::Kind::Private, JoinPath(parent, QFile::decodeName(name)), parent, name};
+    WorkingFolder chosen{WorkingFolder::Kind::Private, JoinPath(parent, QFile::decodeName(name)), parent, name, {}, {}};
+    if (holder && folder)
+        chosen.holder = identityOf(*holder), chosen.folder = identityOf(*folder);
+    return chosen;
 }
 
-std::optional<WorkingFolder> fixedPrivateFolderIn(const QString& parent, int fd)
+std::optional<WorkingFolder> fixedPrivateFolderIn(const QString& parent, int fd, const struct stat& holder)
 {
     QString reason;
+    struct stat info
+    {
+    };
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (openPrivateFolder(fd, fixedName(attempt), &reason).valid())
-            return privateFolder(parent, fixedName(attempt));
+        if (openPrivateFolder(fd, fixedName(attempt), &reason, &info).valid())
+            return privateFolder(parent, fixedName(attempt), &holder, &info);
     }
     return std::nullopt;
 }
 
 // As mkdtemp makes one: a new name that no one can have taken.
-std::optional<WorkingFolder> folderForTheRunIn(const QString& parent, int fd)
+std::optional<WorkingFolder> folderForTheRunIn(const QString& parent, int fd, const struct stat& holder)
 {
     for (int tries = 0; tries < 100; ++tries) {
         const QByteArray name =
             fixedName(0) + '-' + QByteArray::number(QRandomGenerator::global()->generate() | 0x80000000u, 36);
         if (::mkdirat(fd, name.constData(), 0700) == 0) {
             QString reason;
-            if (openPrivateFolder(fd, name, &reason).valid())
-                return privateFolder(parent, name);
+            struct stat info
+            {
+            };
+            if (openPrivateFolder(fd, name, &reason, &info).valid())
+                return privateFolder(parent, name, &holder, &info);
             return std::nullopt;
         }
         if (errno != EEXIST)
             return std::nullopt;
     }
     return std::nullopt;
+}
+
+WorkingFolder namedFolder(const QString& path, const struct stat& info)
+{
+    return {WorkingFolder::Kind::Named, path, {}, {}, identityOf(info), {}};
 }
 
 WorkingFolder chooseWorkingFolder()
@@ -178,9 +220,9 @@ WorkingFolder chooseWorkingFolder()
             continue;
         if (ownedByUser(info) && !othersMayWrite(info)) {
             if (canCreateFileIn(folder.get()))
-                return {WorkingFolder::Kind::Named, value, {}, {}};
+                return namedFolder(value, info);
         } else if (sharedSticky(info)) {
-            if (const auto found = fixedPrivateFolderIn(value, folder.get()))
+            if (const auto found = fixedPrivateFolderIn(value, folder.get(), info))
                 return *found;
             shared << value;
         }
@@ -190,30 +232,37 @@ WorkingFolder chooseWorkingFolder()
     {
     };
     if (const FileDescriptor folder = openFolder(system, &info); folder.valid() && mayHoldPrivateFolder(info)) {
-        if (const auto found = fixedPrivateFolderIn(system, folder.get()))
+        if (const auto found = fixedPrivateFolderIn(system, folder.get(), info))
             return *found;
         shared << system;
     }
     const QString runtime = withoutTrailingSlash(qEnvironmentVariable("XDG_RUNTIME_DIR"));
     if (const FileDescriptor folder = runtime.isEmpty() ? FileDescriptor() : openFolder(runtime, &info);
         folder.valid() && ownedByUser(info) && (info.st_mode & 07777) == 0700 && canCreateFileIn(folder.get()))
-        return {WorkingFolder::Kind::Named, runtime, {}, {}};
+        return namedFolder(runtime, info);
     for (const QString& parent : shared) {
         if (const FileDescriptor folder = openFolder(parent, &info); folder.valid() && mayHoldPrivateFolder(info)) {
-            if (const auto made = folderForTheRunIn(parent, folder.get()))
+            if (const auto made = folderForTheRunIn(parent, folder.get(), info))
                 return *made;
         }
     }
-    // Nothing could be had: the fixed name stands, and each write tries it again and reports why it fails.
+    // Nothing could be had: the fixed name stands, and each write tries it again and reports why it fails; the
+    // first folders it reaches are kept from then on.
     return privateFolder(system, fixedName(0));
 }
 
-} // namespace
-
-bool IsSharedStickyFolder(const struct stat& folder)
+// Checks a folder reached now against the one kept, or keeps it when none is yet.
+bool sameFolder(std::optional<Identity>& kept, const struct stat& reached, QString* reason)
 {
-    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    if (!kept)
+        kept = identityOf(reached);
+    if (*kept == identityOf(reached))
+        return true;
+    *reason = Replaced;
+    return false;
 }
+
+} // namespace
 
 QString (*SystemTempFolder)() = systemTemp;
 int (*TempFolderCreateFile)(int folder, const char* name) = createExclusive;
@@ -224,34 +273,38 @@ QString TempFolderFromEnvironment()
     return workingFolder().path;
 }
 
-FileDescriptor OpenSaveFolder(const QString& folder, QString* reason)
+FileDescriptor OpenSaveFolder(const QString& folder, PathWalk& walk, QString* reason)
 {
-    const WorkingFolder& working = workingFolder();
+    WorkingFolder& working = workingFolder();
+    if (working.kind == WorkingFolder::Kind::None || folder != working.path)
+        return walk.openFolder(AT_FDCWD, QFile::encodeName(folder), reason);
     struct stat info
     {
     };
-    if (working.kind == WorkingFolder::Kind::None || folder != working.path) {
-        FileDescriptor opened(::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-        if (!opened.valid())
-            *reason = qt_error_string(errno);
-        return opened;
-    }
     if (working.kind == WorkingFolder::Kind::Named) {
-        FileDescriptor opened = openFolder(folder, &info, reason);
-        if (opened.valid() && (!ownedByUser(info) || othersMayWrite(info))) {
+        FileDescriptor opened = openFolder(walk, folder, &info, reason);
+        if (!opened.valid() || !sameFolder(working.folder, info, reason))
+            return {};
+        if (!ownedByUser(info) || othersMayWrite(info)) {
             *reason = NotPrivate;
-            opened.reset();
+            return {};
         }
         return opened;
     }
-    const FileDescriptor parent = openFolder(working.parent, &info, reason);
-    if (!parent.valid())
+    const FileDescriptor parent = openFolder(walk, working.parent, &info, reason);
+    if (!parent.valid() || !sameFolder(working.holder, info, reason))
         return {};
     if (!mayHoldPrivateFolder(info)) {
         *reason = OthersMayWrite;
         return {};
     }
-    return openPrivateFolder(parent.get(), working.name, reason);
+    bool made = false;
+    FileDescriptor opened = openPrivateFolder(parent.get(), working.name, reason, &info, &made);
+    if (made)
+        working.folder.reset(); // one that had gone, as a cleaner of the system folder leaves it
+    if (!opened.valid() || !sameFolder(working.folder, info, reason))
+        return {};
+    return opened;
 }
 
 QString JoinPath(const QString& folder, const QString& name)

@@ -1,6 +1,6 @@
 #include "platform/core/WholeFile.h"
 
-#include "platform/core/FileDescriptor.h"
+#include "platform/core/PathWalk.h"
 #include "platform/core/Seams.h"
 #include "platform/core/TempFolder.h"
 
@@ -24,11 +24,7 @@ namespace {
 
 enum class Outcome { Saved, Failed, Unconfirmed };
 
-// As the kernel counts when it opens a file through links.
-constexpr int MaxLinkHops = 40;
-
 const QString NotRegular = QStringLiteral("it is not a regular file");
-const QString PlantedLink = QStringLiteral("it is a link that another user placed in a shared folder");
 
 // A file system that cannot sync this kind of file says so; there is nothing more to confirm then.
 bool cannotSync(int error)
@@ -48,72 +44,42 @@ struct Location
     QByteArray name;
 };
 
-std::pair<QByteArray, QByteArray> splitPath(const QByteArray& path)
+// Finds the file that a save to path replaces. Every link on the way is followed by the walk's rule, and links in the
+// last component one hop at a time, so that the link stays and the file it names is replaced. A working file follows
+// no link: whatever stands at its name is replaced by the new file itself. `old` holds the user's file found, or
+// st_nlink 0 when there is none to carry over.
+bool locate(const QString& path, SaveRole role, Location& at, struct stat& old, QString* reason)
 {
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return {".", path};
-    return {slash == 0 ? QByteArray("/") : path.left(slash), path.mid(slash + 1)};
-}
-
-// The kernel's rule for links in shared sticky folders (like /tmp), applied whatever the system is set to: another
-// user's link there could send the save onto any file the user may write.
-bool plantedLink(const struct stat& folder, const struct stat& link)
-{
-    return IsSharedStickyFolder(folder) && link.st_uid != ::geteuid() && link.st_uid != folder.st_uid;
-}
-
-// Finds the file that a save to path replaces. The kernel resolves the folders; links in the last component are
-// followed here, one hop at a time and each hop checked, so that the link stays and the file it names is replaced.
-// `old` holds the file found, or st_nlink 0 when there is none yet.
-bool locate(const QString& path, Location& at, struct stat& old, QString* reason)
-{
+    PathWalk walk;
     QByteArray givenFolder;
-    std::tie(givenFolder, at.name) = splitPath(QFile::encodeName(path));
-    at.folder = OpenSaveFolder(QFile::decodeName(givenFolder), reason);
+    std::tie(givenFolder, at.name) = SplitPath(QFile::encodeName(path));
+    at.folder = OpenSaveFolder(QFile::decodeName(givenFolder), walk, reason);
     if (!at.folder.valid())
         return false;
-    for (int hops = 0;; ++hops) {
+    for (;;) {
         if (at.name.isEmpty()) {
             *reason = systemReason(EISDIR);
             return false;
         }
-        if (::fstatat(at.folder.get(), at.name.constData(), &old, AT_SYMLINK_NOFOLLOW) != 0) {
-            if (errno != ENOENT) {
-                *reason = systemReason();
-                return false;
-            }
+        const FileDescriptor entry = OpenEntry(at.folder.get(), at.name, &old);
+        if (!entry.valid() && errno != ENOENT) {
+            *reason = systemReason();
+            return false;
+        }
+        if (!entry.valid() || role == SaveRole::WorkingFile) {
             old = {};
             return true;
         }
         if (!S_ISLNK(old.st_mode))
             break;
-        struct stat folder
-        {
-        };
-        if (hops == MaxLinkHops || ::fstat(at.folder.get(), &folder) != 0) {
-            *reason = systemReason(hops == MaxLinkHops ? ELOOP : errno);
+        QByteArray target, folderPart;
+        if (!walk.follow(at.folder.get(), entry.get(), old, &target, reason))
             return false;
-        }
-        if (plantedLink(folder, old)) {
-            *reason = PlantedLink;
+        std::tie(folderPart, at.name) = SplitPath(target);
+        // An absolute folder starts from the root; a relative one from the link's own folder.
+        at.folder = walk.openFolder(at.folder.get(), folderPart, reason);
+        if (!at.folder.valid())
             return false;
-        }
-        char target[PATH_MAX];
-        const ssize_t length = ::readlinkat(at.folder.get(), at.name.constData(), target, sizeof target);
-        if (length < 0 || length == static_cast<ssize_t>(sizeof target)) {
-            *reason = systemReason(length < 0 ? errno : ENAMETOOLONG);
-            return false;
-        }
-        const auto [folderPart, name] = splitPath(QByteArray(target, length));
-        // An absolute folder ignores the handle; a relative one is taken from the link's own folder.
-        FileDescriptor next(::openat(at.folder.get(), folderPart.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-        if (!next.valid()) {
-            *reason = systemReason();
-            return false;
-        }
-        at.folder = std::move(next);
-        at.name = name;
     }
     if (!S_ISREG(old.st_mode)) {
         *reason = NotRegular;
@@ -167,7 +133,7 @@ template <typename Attempt> bool takeFreeName(Replacement& file, const QByteArra
 
 int openUnnamed(int folder)
 {
-    return ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    return ::openat(folder, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
 }
 
 // Readable by the user alone until the data is written and flushed, whatever the umask.
@@ -181,7 +147,7 @@ bool create(Replacement& file, const Location& at)
         return false;
     // A file system without unnamed files: a named one from the start.
     return takeFreeName(file, at.name, [&file](const QByteArray& name) {
-        file.fd = ::openat(file.folder, name.constData(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+        file.fd = ::openat(file.folder, name.constData(), O_CREAT | O_EXCL | O_RDWR | O_NOFOLLOW | O_CLOEXEC, 0600);
         return file.fd >= 0;
     });
 }
@@ -270,13 +236,13 @@ QString syncFolder(int folder)
     return error == 0 || cannotSync(error) ? QString() : systemReason(error);
 }
 
-Outcome replace(const QString& path, const QByteArray& bytes, QString* reason)
+Outcome replace(const QString& path, const QByteArray& bytes, SaveRole role, FileDescriptor* written, QString* reason)
 {
     Location at;
     struct stat old
     {
     };
-    if (!locate(path, at, old, reason))
+    if (!locate(path, role, at, old, reason))
         return Outcome::Failed;
     const bool exists = old.st_nlink > 0;
     // As before: a file the user may not change is not replaced behind their back.
@@ -293,12 +259,18 @@ Outcome replace(const QString& path, const QByteArray& bytes, QString* reason)
         *reason = systemReason();
         return Outcome::Failed;
     }
-    // A file system without owners or modes (FAT) keeps its own.
+    // A file system without owners or modes (FAT) keeps its own. A working file is the user's alone, whatever the
+    // umask or an earlier one's mode.
     if (exists)
         carryOver(at, old, file.fd);
     else
-        ::fchmod(file.fd, 0666 & ~currentUmask());
+        ::fchmod(file.fd, role == SaveRole::WorkingFile ? 0600 : 0666 & ~currentUmask());
     if (!giveName(file, at.name)) {
+        *reason = systemReason();
+        return Outcome::Failed;
+    }
+    if (written && (!(*written = FileDescriptor(::fcntl(file.fd, F_DUPFD_CLOEXEC, 0))).valid() ||
+                    ::lseek(written->get(), 0, SEEK_SET) != 0)) {
         *reason = systemReason();
         return Outcome::Failed;
     }
@@ -321,10 +293,11 @@ WholeFileCalls& TheWholeFileCalls()
     return calls;
 }
 
-bool SaveWholeFile(const QString& path, const QByteArray& bytes, const QString& what)
+bool SaveWholeFile(const QString& path, const QByteArray& bytes, const QString& what, SaveRole role,
+                   FileDescriptor* written)
 {
     QString reason;
-    switch (replace(path, bytes, &reason)) {
+    switch (replace(path, bytes, role, written, &reason)) {
     case Outcome::Saved:
         return true;
     case Outcome::Unconfirmed:

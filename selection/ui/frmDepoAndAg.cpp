@@ -412,7 +412,9 @@ void frmDepoAndAg::CommandFinish_Click()
     frmTALVOfile& results = forms::frmTALVOfile.get();
     // Each reports its own failure; the wizard then stays on its final page as it was before Finish, so Finish
     // can be tried again and Cancel still leaves the old assessment whole.
-    if (!results.SaveTALVOfile(workingFilePath_) || !results.ReadBackWorkingFile(workingFilePath_)) {
+    FileDescriptor written;
+    if (!results.SaveWorkingFile(workingFilePath_, &written) ||
+        !results.ReadBackWorkingFile(workingFilePath_, std::move(written))) {
         s.ScoreMatrix = scoresBefore;
         s.MCDMDone = rankedBefore;
         s.EconomicDone = costedBefore;

@@ -75,10 +75,12 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : "(none)";
     }
-    static QString reasonOfSaving(const QString& path)
+    static QString reasonOfSaving(const QString& path, SaveRole role = SaveRole::UserFile)
     {
         test::RecordingMessageSeam messages;
-        return SaveWholeFile(path, "x") ? QString() : messages.texts().value(0).section(QLatin1Char('\n'), -1);
+        return SaveWholeFile(path, "x", QStringLiteral("file"), role)
+                   ? QString()
+                   : messages.texts().value(0).section(QLatin1Char('\n'), -1);
     }
 
     static inline std::list<QByteArray> names_; // alive for the system calls
@@ -221,6 +223,95 @@ TEST_F(PrivateFiles, EveryNameThatCanBeCreatedCanBeSaved)
         EXPECT_TRUE(SaveWholeFile(path, "new") && SaveWholeFile(path, "over")) << QFile::encodeName(path).size();
         EXPECT_TRUE(contents(path) == "over" && (QFile::encodeName(path).size() == 4090 || !path.startsWith(deep)));
     }
+}
+
+TEST_F(PrivateFiles, AnotherUsersLinkIsFollowedNowhereOnTheWay)
+{
+    const QString shared = folder("shared", 01777), home = folder("home", 0700), notes = home / "notes.txt";
+    ASSERT_TRUE(SaveWholeFile(notes, "notes"));
+    link(home, shared / "d", Other);
+    link(shared / "d/notes.txt", home / "farm.tlv");
+    for (const QString& path : {shared / "d/notes.txt", home / "farm.tlv", shared / "d/../home/notes.txt"})
+        EXPECT_EQ(reasonOfSaving(path), PlantedLinkReason) << QFile::encodeName(path).constData();
+    EXPECT_EQ(contents(notes), "notes");
+
+    // Nor to the working folder; the user's own links and the folder owner's are followed, ".." as the kernel has it.
+    link(home, shared / "t", Other);
+    EXPECT_EQ(use("TEMP", shared / "t"), systemFolder / fixed);
+    EXPECT_EQ(use("XDG_RUNTIME_DIR", shared / "t/"), systemFolder / fixed);
+    link(home, shared / "mine");
+    EXPECT_TRUE(SaveWholeFile(shared / "mine/notes.txt", "mine") && contents(notes) == "mine");
+    EXPECT_TRUE(SaveWholeFile(shared / "mine/../up", "up") && contents(root_.path() / "up") == "up");
+
+    // The kernel's limit of 40 links counts over the whole walk: folders and the last name alike.
+    const QString plain = folder("plain", 0755);
+    for (int hop = 0; hop < 41; ++hop) {
+        link(QStringLiteral("."), plain / QStringLiteral("f%1").arg(hop));
+        link(QStringLiteral("l%1").arg(hop + 1), plain / QStringLiteral("l%1").arg(hop));
+    }
+    const auto through = [&](int folders, int names) {
+        QString path = plain;
+        for (int hop = 0; hop < folders; ++hop)
+            path = path / QStringLiteral("f%1").arg(hop);
+        return reasonOfSaving(path / QStringLiteral("l%1").arg(41 - names));
+    };
+    EXPECT_EQ(through(20, 20), QString());
+    EXPECT_EQ(through(30, 15), qt_error_string(ELOOP));
+}
+
+TEST_F(PrivateFiles, AWorkingFolderReachedAnotherWayLaterHasNothingWrittenIntoIt)
+{
+    const QString others = folder("others", 0755, Other), earlier = folder("earlier", 0700),
+                  later = folder("later", 0700);
+    const QString sticky = folder("sticky", 01777), otherSticky = folder("otherSticky", 01777);
+    const QString replaced = QStringLiteral("the working folder has been replaced by another folder since the program "
+                                            "started");
+    for (const auto& [before, after, chosen] :
+         {std::tuple{earlier, later, others / "t"}, std::tuple{sticky, otherSticky, others / "t" / fixed}}) {
+        ::unlink(name(others / "t"));
+        link(before, others / "t", Other); // another user's own folder: their link is followed
+        ASSERT_EQ(use("TEMP", others / "t"), chosen);
+        EXPECT_EQ(reasonOfSaving(chosen / "tmp.txt", SaveRole::WorkingFile), QString());
+        ::unlink(name(others / "t"));
+        link(after, others / "t", Other);
+        EXPECT_EQ(reasonOfSaving(chosen / "tmp.txt", SaveRole::WorkingFile), replaced);
+        EXPECT_TRUE(QDir(after).isEmpty());
+    }
+}
+
+TEST_F(PrivateFiles, WorkingFilesFollowNoLinkAndAreTheUsersAlone)
+{
+    // A private folder that others could write into may hold what they left there: the next name is used.
+    folder("system/" + fixed, 0777);
+    const QString own = TempFolderFromEnvironment(), notes = folder("home", 0700) / "notes.txt";
+    ASSERT_EQ(own, systemFolder / second);
+    ASSERT_TRUE(SaveWholeFile(notes, "notes"));
+    link(notes, own / "tmp.txt", Other);
+    link(notes, own / "IdealPoint.txt");
+    ASSERT_TRUE(::mkfifo(name(own / "ConcDisc.txt"), 0666) == 0 && SaveWholeFile(own / "TempFile.txt", "old") &&
+                ::chown(name(own / "TempFile.txt"), Other, Other) == 0 &&
+                ::chmod(name(own / "TempFile.txt"), 0644) == 0);
+    const mode_t umaskBefore = ::umask(0);
+    for (const char* file : {"tmp.txt", "IdealPoint.txt", "ConcDisc.txt", "TempFile.txt", "FinalResultsFile.txt"}) {
+        EXPECT_EQ(reasonOfSaving(own / file, SaveRole::WorkingFile), QString()) << file;
+        const auto written = info(own / file);
+        EXPECT_TRUE(S_ISREG(written.st_mode) && written.st_uid == Me && (written.st_mode & 07777) == 0600) << file;
+    }
+    ::umask(umaskBefore);
+    EXPECT_EQ(contents(notes), "notes");
+    ASSERT_EQ(::mkdir(name(own / "WeightedSummation.txt"), 0700), 0);
+    EXPECT_EQ(reasonOfSaving(own / "WeightedSummation.txt", SaveRole::WorkingFile), qt_error_string(EISDIR));
+
+    // The user's own save there is a save like any other; a working file is handed back as written.
+    EXPECT_TRUE(SaveWholeFile(own / "IdealPoint.txt", "saved") && contents(own / "IdealPoint.txt") == "saved");
+    link(notes, own / "saved.tlv");
+    EXPECT_TRUE(SaveWholeFile(own / "saved.tlv", "saved") && contents(notes) == "saved");
+    FileDescriptor written;
+    ASSERT_TRUE(SaveWholeFile(own / "tmp.txt", "handed back", QStringLiteral("file"), SaveRole::WorkingFile, &written));
+    ::unlink(name(own / "tmp.txt"));
+    char back[16] = {};
+    EXPECT_EQ(::read(written.get(), back, sizeof back), 11);
+    EXPECT_STREQ(back, "handed back");
 }
 
 std::vector<mode_t> modesAtWrite;

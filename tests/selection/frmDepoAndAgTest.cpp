@@ -4,9 +4,14 @@
 #include "shell/core/WindowHooks.h"
 #include "tests/selection/WizardTestSupport.h"
 
+#include "platform/core/WholeFile.h"
+
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTimer>
+
+#include <unistd.h>
 
 using namespace talvo;
 using namespace talvo::test;
@@ -475,6 +480,43 @@ TEST_F(SelectionWizardTest, FinishThatCannotWriteTheWorkingFileSaysSoAndStaysOpe
     EXPECT_FALSE(forms::frmDepoAndAg.Loaded());
     EXPECT_TRUE(QFile::exists(JoinPath(temp_.path(), QStringLiteral("tmp.txt"))));
     EXPECT_TRUE(state().NoCountermeasuresNeeded.IsSet);
+}
+
+// Finish shows the file it wrote, whatever its path leads to afterwards and however long that path is.
+QByteArray via, elsewhere;
+TEST_F(SelectionWizardTest, FinishReadsBackTheVeryFileItWrote)
+{
+    const QString mine = JoinPath(temp_.path(), QStringLiteral("mine")),
+                  other = JoinPath(temp_.path(), QStringLiteral("other"));
+    ASSERT_TRUE(QDir().mkpath(mine) && QDir().mkpath(other));
+    QFile stranger(JoinPath(other, QStringLiteral("tmp.txt")));
+    ASSERT_TRUE(stranger.open(QIODevice::WriteOnly) && stranger.write("another person's file\r\n") > 0);
+    stranger.close();
+    via = QFile::encodeName(JoinPath(temp_.path(), QStringLiteral("via"))), elsewhere = QFile::encodeName(other);
+    ASSERT_EQ(::symlink(QFile::encodeName(mine).constData(), via.constData()), 0);
+    QString deep = temp_.path();
+    while (deep.size() < 4090)
+        deep = JoinPath(deep, QString(std::min<qsizetype>(200, 4090 - deep.size() - 1), QLatin1Char('d')));
+    ASSERT_TRUE(QDir().mkpath(deep));
+
+    WholeFileCalls& calls = TheWholeFileCalls();
+    const WholeFileCalls system = calls;
+    calls.fsyncFolder = [](int fd) { // the file is in place: the path now leads elsewhere
+        ::unlink(via.constData());
+        return ::symlink(elsewhere.constData(), via.constData()), ::fsync(fd);
+    };
+    for (const QString& folder : {QFile::decodeName(via), deep}) {
+        forms::frmDepoAndAg.Show();
+        chooseScenarioAndFarm(ScenarioLow, FarmSheepLowland);
+        state().TempFolder = folder;
+        press("CommandFinish");
+        EXPECT_FALSE(forms::frmDepoAndAg.Loaded()) << folder.size();
+        EXPECT_TRUE(messages_.shown().empty()) << messages_.texts().join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(state().NoCountermeasuresNeeded.IsSet);
+        ProcessDeferredDeletes();
+    }
+    calls = system;
+    EXPECT_TRUE(QFile::exists(JoinPath(mine, QStringLiteral("tmp.txt"))));
 }
 
 TEST_F(SelectionWizardTest, CancelPutsTheAssessmentBackAsItWasAndCloses)
