@@ -20,6 +20,12 @@ bool fail(QString* reason, int error = errno)
     return false;
 }
 
+FileDescriptor none(QString* reason, int error = errno)
+{
+    fail(reason, error);
+    return {};
+}
+
 // The components still to walk, the next one first.
 QList<QByteArray> componentsOf(const QByteArray& path)
 {
@@ -85,7 +91,7 @@ FileDescriptor PathWalk::openFolder(int from, const QByteArray& path, QString* r
 {
     FileDescriptor current = openStart(from, path);
     if (!current.valid())
-        return fail(reason), FileDescriptor();
+        return none(reason);
     QList<QByteArray> left = componentsOf(path);
     while (!left.isEmpty()) {
         const QByteArray name = left.takeFirst();
@@ -95,19 +101,19 @@ FileDescriptor PathWalk::openFolder(int from, const QByteArray& path, QString* r
         // ".." is never a link: the folder above the one reached, as the kernel takes it.
         FileDescriptor entry = OpenEntry(current.get(), name, &info);
         if (!entry.valid())
-            return fail(reason), FileDescriptor();
+            return none(reason);
         if (S_ISDIR(info.st_mode)) {
             current = std::move(entry);
             continue;
         }
         if (!S_ISLNK(info.st_mode))
-            return fail(reason, ENOTDIR), FileDescriptor();
+            return none(reason, ENOTDIR);
         QByteArray target;
         if (!follow(current.get(), entry.get(), info, &target, reason))
             return {};
         // The link's target is walked in its place; an absolute one starts again from the root.
         if (target.startsWith('/') && !(current = openStart(from, target)).valid())
-            return fail(reason), FileDescriptor();
+            return none(reason);
         left = componentsOf(target) + left;
     }
     return current;
