@@ -68,9 +68,8 @@ bool frmTALVOfile::openFile(const QString& FileName, OpenPurpose purpose, FileDe
 {
     QFile file(FileName);
     QString reason;
-    const bool opened = written.valid()
-                            ? file.open(written.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)
-                            : OpenRegularFile(file, &reason);
+    const bool opened = written.valid() ? file.open(written.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)
+                                        : OpenRegularFile(file, &reason);
     if (!opened) {
         reportFailure(QStringLiteral("The evaluation file \"%1\" could not be opened.").arg(FileName),
                       reason.isEmpty() ? file.errorString() : reason);
