@@ -20,7 +20,9 @@ protected:
             static int argc = 1;
             static char name[] = "casefile_ui_tests";
             static char* argv[] = {name, nullptr};
-            static QApplication app(argc, argv);
+            // Never destroyed: at exit Qt's own statics go first, and the pointing device of a simulated click
+            // would then outlive its registry.
+            new QApplication(argc, argv);
         }
     }
 

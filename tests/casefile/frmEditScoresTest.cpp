@@ -1,6 +1,7 @@
 #include "casefile/ui/frmEditScores.h"
 #include "casefile/ui/TextGrid.h"
 #include "casefile/ui/frmTALVOfile.h"
+#include "tests/casefile/GridDrawing.h"
 #include "tests/casefile/WidgetTestSupport.h"
 #include "tests/support/RecordingSeams.h"
 
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -88,6 +90,32 @@ TEST_F(ScoreEditor, AcceptWritesTheWordAndValueOfTheCellItWasOpenedOn)
     ASSERT_TRUE(forms::frmTALVOfile->OpenTALVOfile(file_));
     auto* reopened = forms::frmTALVOfile->findChild<TextGrid*>(QStringLiteral("MSFlexGridCountermeasureScores"));
     EXPECT_EQ(reopened->cellText(3, 2), QStringLiteral("Moderately Decreases"));
+}
+
+// Row 5 holds short words only. A long one grows it as a fill would, and its header with it.
+TEST_F(ScoreEditor, AnEditedScoreShowsWholeLevelWithItsHeader)
+{
+    auto show = [](TextGrid* grid) {
+        forms::frmTALVOfile->show();
+        forms::frmTALVOfile->findChild<QTabWidget*>()->setCurrentWidget(grid->parentWidget());
+        return Drawn(*grid);
+    };
+    show(grid_);
+    const int oneLine = grid_->rowHeight(5);
+    doubleClick(5, 2);
+    combo()->setCurrentText(QStringLiteral("Moderately Decreases"));
+    click("CommandAccept");
+    EXPECT_GT(grid_->rowHeight(5), oneLine);
+    ExpectHeadersLevel(Drawn(*grid_), grid_->contentsRect(), grid_->viewport()->geometry());
+
+    const int edited = grid_->rowHeight(5);
+    ASSERT_TRUE(forms::frmTALVOfile->SaveTALVOfile(file_));
+    forms::frmTALVOfile.Unload();
+    processDeletes();
+    ASSERT_TRUE(forms::frmTALVOfile->OpenTALVOfile(file_));
+    auto* reopened = forms::frmTALVOfile->findChild<TextGrid*>(QStringLiteral("MSFlexGridCountermeasureScores"));
+    show(reopened);
+    EXPECT_EQ(reopened->rowHeight(5), edited);
 }
 
 TEST_F(ScoreEditor, AcceptWithNothingChosenIsRefused)

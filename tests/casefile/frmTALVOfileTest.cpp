@@ -5,6 +5,7 @@
 #include "casefile/ui/TextGrid.h"
 #include "casefile/ui/frmEditScores.h"
 #include "tests/casefile/CaseFileTestSupport.h"
+#include "tests/casefile/GridDrawing.h"
 #include "tests/casefile/WidgetTestSupport.h"
 #include "tests/support/RecordingSeams.h"
 
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +115,7 @@ TEST_F(ResultsWindow, OpeningAFileFillsTextsAndGrids)
     EXPECT_EQ(scores->colWidthTwips(0), 2500);
     EXPECT_EQ(scores->colWidthTwips(1), 1700);
     EXPECT_EQ(scores->rowHeightTwips(0), 900);
+    EXPECT_GE(scores->rowHeight(0), TwipsToPixels(900));
     EXPECT_EQ(scores->columnWidth(0), TwipsToPixels(2500));
     EXPECT_FALSE(scores->fontBold());
     EXPECT_EQ(scores->fontSize(), 8.0);
@@ -306,6 +309,48 @@ TEST_F(ResultsWindow, ResizeFollowsTheWindowAboveItsLimits)
     EXPECT_EQ(control<TextGrid>("MSFlexGridCostBenefit")->width(), TwipsToPixels(6000 - 1550));
     EXPECT_EQ(control<ResultsTextBox>("RichTextBoxIdealPtResults")->width(), TwipsToPixels(6000 - 1800));
     EXPECT_EQ(control<ResultsTextBox>("RichTextBoxCountermeasureList")->width(), TwipsToPixels(6000 - 1450));
+}
+
+// Both grids after a tab switch and a resize that leaves them smaller than their cells.
+TEST_F(ResultsWindow, GridsKeepTheirHeadersInViewLevelWithTheirCells)
+{
+    ASSERT_TRUE(window().OpenTALVOfile(copyGolden("economics.tlv")));
+    window().show();
+    window().resize(TwipsToPixels(6000), TwipsToPixels(7200));
+    auto* tabs = control<QTabWidget>("SSTabResultsFile");
+    for (const char* name : {"MSFlexGridCountermeasureScores", "MSFlexGridCostBenefit"}) {
+        auto* grid = control<TextGrid>(name);
+        tabs->setCurrentWidget(grid->parentWidget());
+        Drawn(*grid);
+        ASSERT_GT(grid->horizontalScrollBar()->maximum(), 0) << name;
+        ASSERT_GT(grid->verticalScrollBar()->maximum(), 0) << name;
+        ExpectHeadersStayToTheEnds(*grid);
+        for (auto* part : grid->findChildren<QAbstractItemView*>())
+            EXPECT_EQ(part->focusPolicy(), Qt::NoFocus) << name;
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Tab);
+        EXPECT_NE(window().focusWidget(), grid) << name;
+    }
+
+    // Through the window, as the user's pointer: over the header column the wheel scrolls the grid and a double
+    // click opens nothing, while one on the cell beside it edits that very cell.
+    auto* scores = control<TextGrid>("MSFlexGridCountermeasureScores");
+    tabs->setCurrentWidget(scores->parentWidget());
+    Drawn(*scores);
+    const QPoint cell = scores->viewport()->mapTo(&window(), scores->visualRect(scores->currentIndex()).center());
+    const QPoint header = cell - QPoint(scores->visualRect(scores->currentIndex()).width(), 0);
+    QTest::mouseDClick(window().windowHandle(), Qt::LeftButton, {}, header);
+    EXPECT_FALSE(forms::frmEditScores.Loaded());
+    QTest::mouseDClick(window().windowHandle(), Qt::LeftButton, {}, cell);
+    EXPECT_TRUE(forms::frmEditScores.Loaded());
+    EXPECT_EQ(window().EditRow(), 10);
+    EXPECT_EQ(window().EditCol(), 3);
+    const int bottom = scores->verticalScrollBar()->value();
+    QWidget* under = window().childAt(header);
+    QWheelEvent wheel(under->mapFrom(&window(), header), window().mapToGlobal(header), {}, QPoint(0, 120), Qt::NoButton,
+                      {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(under, &wheel);
+    EXPECT_LT(scores->verticalScrollBar()->value(), bottom);
 }
 
 } // namespace

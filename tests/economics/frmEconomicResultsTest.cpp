@@ -1,5 +1,7 @@
 #include "tests/economics/EconomicWizardTestSupport.h"
 
+#include "tests/casefile/GridDrawing.h"
+
 #include "casefile/ui/ResultsTextBox.h"
 #include "economics/core/CalculateEconomics.h"
 #include "economics/core/EconomicInformation.h"
@@ -198,6 +200,29 @@ TEST_F(EconomicResults, CancelAfterTheSummaryLeavesTheResultsAsTheLastFinishLeft
     EXPECT_EQ(TheAssessment().EconomicResults(0).Benefit, 67800.0);
     EXPECT_EQ(Grid(*forms::frmTALVOfile.existing(), "MSFlexGridCostBenefit")->cellText(1, 2),
               Pound + QStringLiteral("67800"));
+}
+
+// Eight rows of one countermeasure are more than the page shows.
+TEST_F(EconomicResults, TheSummaryKeepsItsHeadersInViewAndTabLeavesItForFinish)
+{
+    Final(DairyFarm, {Afcf, Afcf, Afcf, Afcf, Afcf, Afcf, Afcf, Afcf});
+    TheAssessment().EconomicQuestions(0).AnswerText = QStringLiteral("100");
+    TheAssessment().EconomicQuestions(0).AnswerValue = 100;
+    Open();
+    Next();
+    Next();
+    Next();
+    ASSERT_EQ(Page(), EconomicFrame::FrameFinal);
+    TextGrid* summary = Grid(Wizard(), "MSFlexGridSummary");
+    Drawn(*summary);
+    ASSERT_GT(summary->verticalScrollBar()->maximum(), 0);
+    ExpectHeadersStayToTheEnds(*summary);
+    summary->setFocus();
+    QTest::keyClick(summary, Qt::Key_Tab);
+    EXPECT_EQ(Wizard().focusWidget(), Button("CommandFinish"));
+    summary->setFocus();
+    QTest::keyClick(summary, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Wizard().focusWidget(), Button("CommandBack"));
 }
 
 } // namespace
