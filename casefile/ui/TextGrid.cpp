@@ -173,6 +173,15 @@ bool TextGrid::event(QEvent* event)
     return QTableWidget::event(event);
 }
 
+void TextGrid::keyboardSearch(const QString& search)
+{
+    // Typing may find a header's text, but a header cell would stand current out of sight.
+    const QModelIndex before = currentIndex();
+    QTableWidget::keyboardSearch(search);
+    if (currentRow() == 0 || currentColumn() == 0)
+        setCurrentIndex(before);
+}
+
 void TextGrid::setRows(int rows)
 {
     const int old = rowCount();

@@ -53,6 +53,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void keyboardSearch(const QString& search) override;
     void showEvent(QShowEvent* event) override;
     void updateGeometries() override;
 

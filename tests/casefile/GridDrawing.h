@@ -88,6 +88,7 @@ inline void ExpectHeadersStayToTheEnds(TextGrid& grid)
     EXPECT_EQ(bottom.copy(headerRow), right.copy(headerRow));
     ExpectHeadersLevel(bottom, inner, cells);
 
+    QTest::keyClicks(&grid, grid.cellText(0, grid.cols() - 1).left(1)); // its header's first letter
     EXPECT_EQ(grid.currentRow(), grid.rows() - 1);
     EXPECT_EQ(grid.currentColumn(), grid.cols() - 1);
     EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualRect(grid.currentIndex())));
