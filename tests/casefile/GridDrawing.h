@@ -72,21 +72,19 @@ inline void ExpectHeadersStayToTheEnds(TextGrid& grid)
     EXPECT_EQ(QColor(start.pixel(inner.topLeft())), grid.palette().button().color());
     ExpectHeadersLevel(start, inner, cells);
 
-    for (int col = 1; col < grid.cols(); ++col)
-        QTest::keyClick(&grid, Qt::Key_Right);
-    const QImage right = Drawn(grid);
-    EXPECT_EQ(grid.horizontalScrollBar()->value(), grid.horizontalScrollBar()->maximum());
-    EXPECT_EQ(right.copy(corner), start.copy(corner));
-    EXPECT_EQ(right.copy(headerColumn), start.copy(headerColumn));
-    ExpectHeadersLevel(right, inner, cells);
-
-    for (int row = 1; row < grid.rows(); ++row)
-        QTest::keyClick(&grid, Qt::Key_Down);
-    const QImage bottom = Drawn(grid);
-    EXPECT_EQ(grid.verticalScrollBar()->value(), grid.verticalScrollBar()->maximum());
-    EXPECT_EQ(bottom.copy(corner), start.copy(corner));
-    EXPECT_EQ(bottom.copy(headerRow), right.copy(headerRow));
-    ExpectHeadersLevel(bottom, inner, cells);
+    // One key at a time to the end one way: the header across that way, and the corner, stay as they were drawn.
+    auto toTheEnd = [&](Qt::Key key, int count, const QScrollBar* bar, const QRect& staying, const QImage& before) {
+        for (int i = 1; i < count; ++i)
+            QTest::keyClick(&grid, key);
+        const QImage after = Drawn(grid);
+        EXPECT_EQ(bar->value(), bar->maximum());
+        EXPECT_EQ(after.copy(corner), before.copy(corner));
+        EXPECT_EQ(after.copy(staying), before.copy(staying));
+        ExpectHeadersLevel(after, inner, cells);
+        return after;
+    };
+    const QImage right = toTheEnd(Qt::Key_Right, grid.cols(), grid.horizontalScrollBar(), headerColumn, start);
+    toTheEnd(Qt::Key_Down, grid.rows(), grid.verticalScrollBar(), headerRow, right);
 
     QTest::keyClicks(&grid, grid.cellText(0, grid.cols() - 1).left(1)); // its header's first letter
     EXPECT_EQ(grid.currentRow(), grid.rows() - 1);

@@ -45,6 +45,17 @@ protected:
         return FillEcSpreadSheet(state);
     }
 
+    // With the dairy herd answered beforehand, Next passes straight on to the summary.
+    void ToTheSummary()
+    {
+        TheAssessment().EconomicQuestions(0).AnswerText = QStringLiteral("100");
+        TheAssessment().EconomicQuestions(0).AnswerValue = 100;
+        Open();
+        Next();
+        Next();
+        Next();
+    }
+
     static void ExpectGridShows(TextGrid& grid, const EconomicSummaryGrid& expected)
     {
         ASSERT_EQ(grid.rows(), expected.Rows());
@@ -177,12 +188,7 @@ TEST_F(EconomicResults, ChangedVariablesAreUsedAndAZeroWorkRateIsExplained)
 TEST_F(EconomicResults, CancelAfterTheSummaryLeavesTheResultsAsTheLastFinishLeftThem)
 {
     Final(DairyFarm, {Afcf});
-    TheAssessment().EconomicQuestions(0).AnswerText = QStringLiteral("100");
-    TheAssessment().EconomicQuestions(0).AnswerValue = 100;
-    Open();
-    Next();
-    Next();
-    Next();
+    ToTheSummary();
     ASSERT_EQ(Page(), EconomicFrame::FrameFinal);
     Click("CommandFinish");
     ProcessDeletes();
@@ -206,12 +212,7 @@ TEST_F(EconomicResults, CancelAfterTheSummaryLeavesTheResultsAsTheLastFinishLeft
 TEST_F(EconomicResults, TheSummaryKeepsItsHeadersInViewAndTabLeavesItForFinish)
 {
     Final(DairyFarm, {Afcf, Afcf, Afcf, Afcf, Afcf, Afcf, Afcf, Afcf});
-    TheAssessment().EconomicQuestions(0).AnswerText = QStringLiteral("100");
-    TheAssessment().EconomicQuestions(0).AnswerValue = 100;
-    Open();
-    Next();
-    Next();
-    Next();
+    ToTheSummary();
     ASSERT_EQ(Page(), EconomicFrame::FrameFinal);
     TextGrid* summary = Grid(Wizard(), "MSFlexGridSummary");
     Drawn(*summary);
