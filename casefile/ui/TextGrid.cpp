@@ -84,7 +84,7 @@ FixedView* TextGrid::fixedView(const char* name)
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    // Its range may catch up with a new size only after this view has scrolled.
+    // Its scroll range follows a new size later than this view's does: the value is set again then.
     connect(view->horizontalScrollBar(), &QScrollBar::rangeChanged, this, &TextGrid::followScroll);
     connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, this, &TextGrid::followScroll);
     return view;

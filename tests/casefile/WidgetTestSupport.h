@@ -20,8 +20,7 @@ protected:
             static int argc = 1;
             static char name[] = "casefile_ui_tests";
             static char* argv[] = {name, nullptr};
-            // Never destroyed: at exit Qt's own statics go first, and the pointing device of a simulated click
-            // would then outlive its registry.
+            // Never destroyed: a simulated click's pointing device must not outlive Qt's statics at exit.
             new QApplication(argc, argv);
         }
     }

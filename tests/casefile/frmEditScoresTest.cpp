@@ -92,30 +92,17 @@ TEST_F(ScoreEditor, AcceptWritesTheWordAndValueOfTheCellItWasOpenedOn)
     EXPECT_EQ(reopened->cellText(3, 2), QStringLiteral("Moderately Decreases"));
 }
 
-// Row 5 holds short words only. A long one grows it as a fill would, and its header with it.
+// Row 5 holds short words only: a long one grows it, and its header with it.
 TEST_F(ScoreEditor, AnEditedScoreShowsWholeLevelWithItsHeader)
 {
-    auto show = [](TextGrid* grid) {
-        forms::frmTALVOfile->show();
-        forms::frmTALVOfile->findChild<QTabWidget*>()->setCurrentWidget(grid->parentWidget());
-        return Drawn(*grid);
-    };
-    show(grid_);
+    forms::frmTALVOfile->show();
+    forms::frmTALVOfile->findChild<QTabWidget*>()->setCurrentWidget(grid_->parentWidget());
     const int oneLine = grid_->rowHeight(5);
     doubleClick(5, 2);
     combo()->setCurrentText(QStringLiteral("Moderately Decreases"));
     click("CommandAccept");
     EXPECT_GT(grid_->rowHeight(5), oneLine);
-    ExpectHeadersLevel(Drawn(*grid_), grid_->contentsRect(), grid_->viewport()->geometry());
-
-    const int edited = grid_->rowHeight(5);
-    ASSERT_TRUE(forms::frmTALVOfile->SaveTALVOfile(file_));
-    forms::frmTALVOfile.Unload();
-    processDeletes();
-    ASSERT_TRUE(forms::frmTALVOfile->OpenTALVOfile(file_));
-    auto* reopened = forms::frmTALVOfile->findChild<TextGrid*>(QStringLiteral("MSFlexGridCountermeasureScores"));
-    show(reopened);
-    EXPECT_EQ(reopened->rowHeight(5), edited);
+    ExpectHeadersLevel(Drawn(*grid_), *grid_);
 }
 
 TEST_F(ScoreEditor, AcceptWithNothingChosenIsRefused)
