@@ -4,6 +4,8 @@
 #include "platform/core/Twips.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -25,6 +27,14 @@ int toColourNumber(const QColor& colour)
 
 } // namespace
 
+// A view that draws part of the headers; it measures rows for the grid.
+class FixedView final : public QTableView
+{
+public:
+    using QTableView::QTableView;
+    using QTableView::sizeHintForRow;
+};
+
 TextGrid::TextGrid(QWidget* parent) : QTableWidget(parent)
 {
     horizontalHeader()->hide();
@@ -33,16 +43,152 @@ TextGrid::TextGrid(QWidget* parent) : QTableWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(true);
     setTextElideMode(Qt::ElideNone);
+    // Tab leaves the grid for the window's next control; the arrow keys move among the cells.
+    setTabKeyNavigation(false);
+    // By whole cells, so that none stands cut beside the headers.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    fixedRow_ = fixedView("FixedRow");
+    fixedCol_ = fixedView("FixedColumn");
+    fixedCorner_ = fixedView("FixedCorner");
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TextGrid::followScroll);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TextGrid::followScroll);
     setRows(2);
     setCols(2);
+}
+
+TextGrid::~TextGrid()
+{
+    // The scroll bars and fixed views outlive this part of the object: none of their signals may reach it.
+    for (QTableView* view : allViews()) {
+        view->horizontalScrollBar()->disconnect(this);
+        view->verticalScrollBar()->disconnect(this);
+    }
+}
+
+FixedView* TextGrid::fixedView(const char* name)
+{
+    auto* view = new FixedView(this);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setModel(model());
+    view->horizontalHeader()->hide();
+    view->verticalHeader()->hide();
+    view->setFrameShape(QFrame::NoFrame);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setAttribute(Qt::WA_TransparentForMouseEvents);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(true);
+    view->setTextElideMode(Qt::ElideNone);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // Its scroll range follows a new size later than this view's does: the value is set again then.
+    connect(view->horizontalScrollBar(), &QScrollBar::rangeChanged, this, &TextGrid::followScroll);
+    connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, this, &TextGrid::followScroll);
+    return view;
+}
+
+void TextGrid::hideHeadersHere()
+{
+    if (rowCount() > 0) {
+        setRowHidden(0, true);
+        fixedCol_->setRowHidden(0, true);
+    }
+    if (columnCount() > 0) {
+        setColumnHidden(0, true);
+        fixedRow_->setColumnHidden(0, true);
+    }
+}
+
+std::array<QTableView*, 4> TextGrid::allViews()
+{
+    return {this, fixedRow_, fixedCol_, fixedCorner_};
+}
+
+void TextGrid::setRowPixels(int row, int pixels)
+{
+    for (QTableView* view : allViews())
+        view->setRowHeight(row, pixels);
+    // This view hides the header row, so its height changes none of its own geometry.
+    if (row == 0)
+        updateGeometries();
+}
+
+void TextGrid::setColPixels(int col, int pixels)
+{
+    for (QTableView* view : allViews())
+        view->setColumnWidth(col, pixels);
+    if (col == 0)
+        updateGeometries();
+}
+
+// The corner view hides nothing, so it holds every size.
+int TextGrid::rowHeight(int row) const
+{
+    return fixedCorner_->rowHeight(row);
+}
+
+int TextGrid::columnWidth(int col) const
+{
+    return fixedCorner_->columnWidth(col);
+}
+
+void TextGrid::updateGeometries()
+{
+    if (!fixedCorner_) { // still being built
+        QTableWidget::updateGeometries();
+        return;
+    }
+    const int left = columnCount() > 0 ? columnWidth(0) : 0;
+    const int top = rowCount() > 0 ? rowHeight(0) : 0;
+    if (viewportMargins() != QMargins(left, top, 0, 0))
+        setViewportMargins(left, top, 0, 0);
+    QTableWidget::updateGeometries();
+    const QRect inner = contentsRect();
+    const QRect cells = viewport()->geometry();
+    fixedCorner_->setGeometry(inner.left(), inner.top(), left, top);
+    fixedRow_->setGeometry(cells.left(), inner.top(), cells.width(), top);
+    fixedCol_->setGeometry(inner.left(), cells.top(), left, cells.height());
+    followScroll();
+}
+
+// The fixed views scroll as this one does, by whole cells, over the same sizes and viewport: so the same values
+// put their cells level with this view's.
+void TextGrid::followScroll()
+{
+    fixedRow_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    fixedCol_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+}
+
+bool TextGrid::event(QEvent* event)
+{
+    // The wheel over a header reaches the grid itself (the fixed views let it through), and a scroll area passes
+    // it on unused from there.
+    if (event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return event->isAccepted();
+    }
+    return QTableWidget::event(event);
+}
+
+void TextGrid::keyboardSearch(const QString& search)
+{
+    // Typing may find a header's text, but a header cell would stand current out of sight.
+    const QModelIndex before = currentIndex();
+    QTableWidget::keyboardSearch(search);
+    if (currentRow() == 0 || currentColumn() == 0)
+        setCurrentIndex(before);
 }
 
 void TextGrid::setRows(int rows)
 {
     const int old = rowCount();
     setRowCount(rows);
+    hideHeadersHere();
     for (int row = old; row < rows; ++row) {
-        QTableView::setRowHeight(row, TwipsToPixels(DefaultRowTwips));
+        setRowPixels(row, TwipsToPixels(DefaultRowTwips));
         for (int col = 0; col < columnCount(); ++col)
             styleCell(row, col);
     }
@@ -52,8 +198,9 @@ void TextGrid::setCols(int cols)
 {
     const int old = columnCount();
     setColumnCount(cols);
+    hideHeadersHere();
     for (int col = old; col < cols; ++col) {
-        QTableView::setColumnWidth(col, TwipsToPixels(DefaultColTwips));
+        setColPixels(col, TwipsToPixels(DefaultColTwips));
         for (int row = 0; row < rowCount(); ++row)
             styleCell(row, col);
     }
@@ -77,11 +224,17 @@ void TextGrid::styleCell(int row, int col)
     setItem(row, col, newItem);
 }
 
+bool TextGrid::inGrid(int row, int col) const
+{
+    return row >= 0 && row < rowCount() && col >= 0 && col < columnCount();
+}
+
 void TextGrid::setCellText(int row, int col, const QString& text)
 {
-    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
+    if (!inGrid(row, col))
         return;
     cell(row, col).setText(text);
+    fitRowToText(row);
 }
 
 QString TextGrid::cellText(int row, int col) const
@@ -92,7 +245,7 @@ QString TextGrid::cellText(int row, int col) const
 
 void TextGrid::setCellForeColour(int row, int col, int colour)
 {
-    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
+    if (!inGrid(row, col))
         return;
     cell(row, col).setForeground(fromColourNumber(colour));
 }
@@ -106,7 +259,7 @@ int TextGrid::cellForeColour(int row, int col) const
 void TextGrid::setColWidthTwips(int col, int twips)
 {
     colTwips_[col] = twips;
-    QTableView::setColumnWidth(col, TwipsToPixels(twips));
+    setColPixels(col, TwipsToPixels(twips));
 }
 
 int TextGrid::colWidthTwips(int col) const
@@ -118,7 +271,7 @@ int TextGrid::colWidthTwips(int col) const
 void TextGrid::setRowHeightTwips(int row, int twips)
 {
     rowTwips_[row] = twips;
-    QTableView::setRowHeight(row, TwipsToPixels(twips));
+    setRowPixels(row, TwipsToPixels(twips));
 }
 
 int TextGrid::rowHeightTwips(int row) const
@@ -152,7 +305,7 @@ void TextGrid::showContent(const GridContent& content)
         for (int col = 0; col < content.Cols; ++col) {
             const auto r = static_cast<std::size_t>(row);
             const auto c = static_cast<std::size_t>(col);
-            setCellText(row, col, content.Text[r][c]);
+            cell(row, col).setText(content.Text[r][c]);
             setCellForeColour(row, col, content.ForeColour[r][c]);
         }
     }
@@ -160,12 +313,17 @@ void TextGrid::showContent(const GridContent& content)
     growRowsToText();
 }
 
-void TextGrid::growRowsToText()
+void TextGrid::fitRowToText(int row)
 {
     // A row grows (never shrinks below its stated height) to show its wrapped text whole: our fonts run wider than
     // the ones these sizes were chosen for, and a clipped score word or countermeasure name would be misread.
+    setRowPixels(row, std::max(TwipsToPixels(rowHeightTwips(row)), fixedCorner_->sizeHintForRow(row)));
+}
+
+void TextGrid::growRowsToText()
+{
     for (int row = 0; row < rowCount(); ++row)
-        QTableView::setRowHeight(row, std::max(TwipsToPixels(rowHeightTwips(row)), sizeHintForRow(row)));
+        fitRowToText(row);
 }
 
 void TextGrid::showEvent(QShowEvent* event)

@@ -20,7 +20,8 @@ protected:
             static int argc = 1;
             static char name[] = "casefile_ui_tests";
             static char* argv[] = {name, nullptr};
-            static QApplication app(argc, argv);
+            // Never destroyed: a simulated click's pointing device must not outlive Qt's statics at exit.
+            new QApplication(argc, argv);
         }
     }
 

@@ -1,6 +1,7 @@
 #include "casefile/ui/frmEditScores.h"
 #include "casefile/ui/TextGrid.h"
 #include "casefile/ui/frmTALVOfile.h"
+#include "tests/casefile/GridDrawing.h"
 #include "tests/casefile/WidgetTestSupport.h"
 #include "tests/support/RecordingSeams.h"
 
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -88,6 +90,19 @@ TEST_F(ScoreEditor, AcceptWritesTheWordAndValueOfTheCellItWasOpenedOn)
     ASSERT_TRUE(forms::frmTALVOfile->OpenTALVOfile(file_));
     auto* reopened = forms::frmTALVOfile->findChild<TextGrid*>(QStringLiteral("MSFlexGridCountermeasureScores"));
     EXPECT_EQ(reopened->cellText(3, 2), QStringLiteral("Moderately Decreases"));
+}
+
+// Row 5 holds short words only: a long one grows it, and its header with it.
+TEST_F(ScoreEditor, AnEditedScoreShowsWholeLevelWithItsHeader)
+{
+    forms::frmTALVOfile->show();
+    forms::frmTALVOfile->findChild<QTabWidget*>()->setCurrentWidget(grid_->parentWidget());
+    const int oneLine = grid_->rowHeight(5);
+    doubleClick(5, 2);
+    combo()->setCurrentText(QStringLiteral("Moderately Decreases"));
+    click("CommandAccept");
+    EXPECT_GT(grid_->rowHeight(5), oneLine);
+    ExpectHeadersLevel(Drawn(*grid_), *grid_);
 }
 
 TEST_F(ScoreEditor, AcceptWithNothingChosenIsRefused)

@@ -5,6 +5,7 @@
 #include "casefile/ui/TextGrid.h"
 #include "casefile/ui/frmEditScores.h"
 #include "tests/casefile/CaseFileTestSupport.h"
+#include "tests/casefile/GridDrawing.h"
 #include "tests/casefile/WidgetTestSupport.h"
 #include "tests/support/RecordingSeams.h"
 
@@ -113,6 +114,7 @@ TEST_F(ResultsWindow, OpeningAFileFillsTextsAndGrids)
     EXPECT_EQ(scores->colWidthTwips(0), 2500);
     EXPECT_EQ(scores->colWidthTwips(1), 1700);
     EXPECT_EQ(scores->rowHeightTwips(0), 900);
+    EXPECT_GE(scores->rowHeight(0), TwipsToPixels(900));
     EXPECT_EQ(scores->columnWidth(0), TwipsToPixels(2500));
     EXPECT_FALSE(scores->fontBold());
     EXPECT_EQ(scores->fontSize(), 8.0);
@@ -306,6 +308,29 @@ TEST_F(ResultsWindow, ResizeFollowsTheWindowAboveItsLimits)
     EXPECT_EQ(control<TextGrid>("MSFlexGridCostBenefit")->width(), TwipsToPixels(6000 - 1550));
     EXPECT_EQ(control<ResultsTextBox>("RichTextBoxIdealPtResults")->width(), TwipsToPixels(6000 - 1800));
     EXPECT_EQ(control<ResultsTextBox>("RichTextBoxCountermeasureList")->width(), TwipsToPixels(6000 - 1450));
+}
+
+// Both grids after a tab switch and a resize that leaves them smaller than their cells.
+TEST_F(ResultsWindow, GridsKeepTheirHeadersInViewLevelWithTheirCells)
+{
+    ASSERT_TRUE(window().OpenTALVOfile(copyGolden("economics.tlv")));
+    window().show();
+    window().resize(TwipsToPixels(6000), TwipsToPixels(7200));
+    for (const char* name : {"MSFlexGridCostBenefit", "MSFlexGridCountermeasureScores"}) {
+        auto* grid = control<TextGrid>(name);
+        control<QTabWidget>("SSTabResultsFile")->setCurrentWidget(grid->parentWidget());
+        Drawn(*grid);
+        EXPECT_GT(grid->horizontalScrollBar()->maximum(), 0) << name;
+        ExpectHeadersStayToTheEnds(*grid);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Tab);
+        EXPECT_NE(window().focusWidget(), grid) << name;
+    }
+    // Through the window, as the pointer goes: the score cell seen is the one edited.
+    auto* scores = control<TextGrid>("MSFlexGridCountermeasureScores");
+    const QPoint cell = scores->viewport()->mapTo(&window(), scores->visualRect(scores->currentIndex()).center());
+    QTest::mouseDClick(window().windowHandle(), Qt::LeftButton, {}, cell);
+    EXPECT_EQ(std::pair(window().EditRow(), window().EditCol()), std::pair(10, 3));
 }
 
 } // namespace

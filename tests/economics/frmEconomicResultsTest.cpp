@@ -1,5 +1,7 @@
 #include "tests/economics/EconomicWizardTestSupport.h"
 
+#include "tests/casefile/GridDrawing.h"
+
 #include "casefile/ui/ResultsTextBox.h"
 #include "economics/core/CalculateEconomics.h"
 #include "economics/core/EconomicInformation.h"
@@ -174,7 +176,8 @@ TEST_F(EconomicResults, ChangedVariablesAreUsedAndAZeroWorkRateIsExplained)
 
 TEST_F(EconomicResults, CancelAfterTheSummaryLeavesTheResultsAsTheLastFinishLeftThem)
 {
-    Final(DairyFarm, {Afcf});
+    // Eight rows are more than the summary page shows: its grid scrolls under its headers, and Tab leaves it.
+    Final(DairyFarm, {Afcf, Afcf, Afcf, Afcf, Afcf, Afcf, Afcf, Afcf});
     TheAssessment().EconomicQuestions(0).AnswerText = QStringLiteral("100");
     TheAssessment().EconomicQuestions(0).AnswerValue = 100;
     Open();
@@ -182,6 +185,14 @@ TEST_F(EconomicResults, CancelAfterTheSummaryLeavesTheResultsAsTheLastFinishLeft
     Next();
     Next();
     ASSERT_EQ(Page(), EconomicFrame::FrameFinal);
+    TextGrid* summary = Grid(Wizard(), "MSFlexGridSummary");
+    ExpectHeadersStayToTheEnds(*summary);
+    summary->setFocus();
+    QTest::keyClick(summary, Qt::Key_Tab);
+    EXPECT_EQ(Wizard().focusWidget(), Button("CommandFinish"));
+    summary->setFocus();
+    QTest::keyClick(summary, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Wizard().focusWidget(), Button("CommandBack"));
     Click("CommandFinish");
     ProcessDeletes();
     ASSERT_EQ(TheAssessment().EconomicResults(0).Benefit, 67800.0);
