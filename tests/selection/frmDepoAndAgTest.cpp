@@ -489,9 +489,7 @@ TEST_F(SelectionWizardTest, FinishReadsBackTheVeryFileItWrote)
     const QString mine = JoinPath(temp_.path(), QStringLiteral("mine")),
                   other = JoinPath(temp_.path(), QStringLiteral("other"));
     ASSERT_TRUE(QDir().mkpath(mine) && QDir().mkpath(other));
-    QFile stranger(JoinPath(other, QStringLiteral("tmp.txt")));
-    ASSERT_TRUE(stranger.open(QIODevice::WriteOnly) && stranger.write("another person's file\r\n") > 0);
-    stranger.close();
+    ASSERT_TRUE(SaveWholeFile(JoinPath(other, QStringLiteral("tmp.txt")), "another person's file\r\n"));
     via = QFile::encodeName(JoinPath(temp_.path(), QStringLiteral("via"))), elsewhere = QFile::encodeName(other);
     ASSERT_EQ(::symlink(QFile::encodeName(mine).constData(), via.constData()), 0);
     QString deep = temp_.path();
