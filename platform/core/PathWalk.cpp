@@ -1,11 +1,13 @@
 #include "platform/core/PathWalk.h"
 
+#include <QFile>
 #include <QList>
 
 #include <cerrno>
 #include <climits>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace talvo {
@@ -35,6 +37,26 @@ QList<QByteArray> componentsOf(const QByteArray& path)
             components << part;
     }
     return components;
+}
+
+QByteArray joined(const QByteArray& folder, const QByteArray& name)
+{
+    if (folder.isEmpty())
+        return name;
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+// The account's name where the system knows it (an NFS file may show as "nobody"), else its number.
+QString accountName(uid_t uid)
+{
+    struct passwd entry
+    {
+    };
+    struct passwd* found = nullptr;
+    char buffer[4096];
+    if (::getpwuid_r(uid, &entry, buffer, sizeof buffer, &found) == 0 && found && found->pw_name)
+        return QStringLiteral("%1 (user %2)").arg(QString::fromLocal8Bit(found->pw_name)).arg(uid);
+    return QStringLiteral("user %1").arg(uid);
 }
 
 FileDescriptor openStart(int from, const QByteArray& path)
@@ -67,15 +89,20 @@ std::pair<QByteArray, QByteArray> SplitPath(const QByteArray& path)
     return {slash == 0 ? QByteArray("/") : path.left(slash), path.mid(slash + 1)};
 }
 
-bool PathWalk::follow(int folder, int entry, const struct stat& info, QByteArray* target, QString* reason)
+void PathWalk::entered(const QByteArray& name)
 {
-    struct stat holder
-    {
-    };
-    if (links_ == MaxLinks || ::fstat(folder, &holder) != 0)
-        return fail(reason, links_ == MaxLinks ? ELOOP : errno);
-    if (IsSharedStickyFolder(holder) && info.st_uid != ::geteuid() && info.st_uid != holder.st_uid) {
-        *reason = PlantedLinkReason;
+    where_ = joined(where_, name);
+}
+
+bool PathWalk::follow(const QByteArray& name, int entry, const struct stat& info, QByteArray* target, QString* reason)
+{
+    if (links_ == MaxLinks)
+        return fail(reason, ELOOP);
+    if (info.st_uid != ::geteuid() && info.st_uid != 0) {
+        refusedLink_ = true;
+        *reason = QStringLiteral("\"%1\" is a link that belongs to another user, %2, and only your own links and "
+                                 "root's are followed")
+                      .arg(QFile::decodeName(joined(where_, name)), accountName(info.st_uid));
         return false;
     }
     char text[PATH_MAX];
@@ -89,31 +116,43 @@ bool PathWalk::follow(int folder, int entry, const struct stat& info, QByteArray
 
 FileDescriptor PathWalk::openFolder(int from, const QByteArray& path, QString* reason)
 {
+    if (path.startsWith('/'))
+        where_ = "/";
+    else if (from == AT_FDCWD)
+        where_.clear();
     FileDescriptor current = openStart(from, path);
     if (!current.valid())
         return none(reason);
     QList<QByteArray> left = componentsOf(path);
     while (!left.isEmpty()) {
         const QByteArray name = left.takeFirst();
+        // As a folder first, which mounts what is mounted on demand there (a share, an NFS submount): a last
+        // component opened O_PATH without O_DIRECTORY stays at the trigger. O_NOFOLLOW makes a link ENOTDIR. ".."
+        // is never a link: the folder above the one reached, as the kernel takes it.
+        FileDescriptor entry(::openat(current.get(), name.constData(), O_PATH | O_NOFOLLOW | O_DIRECTORY | O_CLOEXEC));
         struct stat info
         {
         };
-        // ".." is never a link: the folder above the one reached, as the kernel takes it.
-        FileDescriptor entry = OpenEntry(current.get(), name, &info);
-        if (!entry.valid())
+        const bool isFolder = entry.valid();
+        if (!isFolder && (errno != ENOTDIR || !(entry = OpenEntry(current.get(), name, &info)).valid()))
             return none(reason);
-        if (S_ISDIR(info.st_mode)) {
+        // Also a folder put at the name between the two opens, taken as it is.
+        if (isFolder || S_ISDIR(info.st_mode)) {
             current = std::move(entry);
+            entered(name);
             continue;
         }
         if (!S_ISLNK(info.st_mode))
             return none(reason, ENOTDIR);
         QByteArray target;
-        if (!follow(current.get(), entry.get(), info, &target, reason))
+        if (!follow(name, entry.get(), info, &target, reason))
             return {};
         // The link's target is walked in its place; an absolute one starts again from the root.
-        if (target.startsWith('/') && !(current = openStart(from, target)).valid())
-            return none(reason);
+        if (target.startsWith('/')) {
+            where_ = "/";
+            if (!(current = openStart(from, target)).valid())
+                return none(reason);
+        }
         left = componentsOf(target) + left;
     }
     return current;

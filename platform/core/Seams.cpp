@@ -57,10 +57,12 @@ std::optional<QString> AskFileName(const FileDialogRequest& request)
         if (!name || name->isEmpty() || request.mode != FileDialogRequest::Mode::Save)
             return name;
         name = WithExtension(*name, request.extension);
-        if (!request.overwritePrompt || !QFileInfo::exists(*name))
+        // A link that leads nowhere takes the name all the same: a save would create what it names.
+        const QFileInfo chosen(*name);
+        if (!request.overwritePrompt || !(chosen.exists() || chosen.isSymLink()))
             return name;
         const QString question =
-            QStringLiteral("\"%1\" already exists.\nDo you want to replace it?").arg(QFileInfo(*name).fileName());
+            QStringLiteral("\"%1\" already exists.\nDo you want to replace it?").arg(chosen.fileName());
         if (MsgBox(question, MessageButtons::YesNo, MessageIcon::Exclamation, request.title) == MessageAnswer::Yes)
             return name;
         asked.defaultName = *name;

@@ -304,6 +304,7 @@ FileDescriptor OpenSaveFolder(const QString& folder, PathWalk& walk, QString* re
         working.folder.reset(); // one that had gone, as a cleaner of the system folder leaves it
     if (!opened.valid() || !sameFolder(working.folder, info, reason))
         return {};
+    walk.entered(working.name);
     return opened;
 }
 

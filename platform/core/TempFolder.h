@@ -11,7 +11,7 @@ namespace talvo {
 
 // The working folder, private to the user who runs the program: the working files have fixed names, so a folder
 // that others may write into would let them block, read or redirect those files. Chosen in this order:
-// - TEMP, TMP or TMPDIR (links followed, but not another user's in a shared folder) when it is the user's own, no
+// - TEMP, TMP or TMPDIR (through the user's own links and root's only) when it is the user's own, no
 //   one else may write into it and a file can be created in it; when it is a shared sticky folder (like /tmp) owned
 //   by root or the user, a private folder of the user's inside it; any other folder is passed over;
 // - a private folder of the user's inside the system temporary folder;

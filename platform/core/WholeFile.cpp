@@ -48,9 +48,8 @@ struct Location
 // last component one hop at a time, so that the link stays and the file it names is replaced. A working file follows
 // no link: whatever stands at its name is replaced by the new file itself. `old` holds the user's file found, or
 // st_nlink 0 when there is none to carry over.
-bool locate(const QString& path, SaveRole role, Location& at, struct stat& old, QString* reason)
+bool locate(const QString& path, SaveRole role, PathWalk& walk, Location& at, struct stat& old, QString* reason)
 {
-    PathWalk walk;
     QByteArray givenFolder;
     std::tie(givenFolder, at.name) = SplitPath(QFile::encodeName(path));
     at.folder = OpenSaveFolder(QFile::decodeName(givenFolder), walk, reason);
@@ -73,7 +72,7 @@ bool locate(const QString& path, SaveRole role, Location& at, struct stat& old, 
         if (!S_ISLNK(old.st_mode))
             break;
         QByteArray target, folderPart;
-        if (!walk.follow(at.folder.get(), entry.get(), old, &target, reason))
+        if (!walk.follow(at.name, entry.get(), old, &target, reason))
             return false;
         std::tie(folderPart, at.name) = SplitPath(target);
         // An absolute folder starts from the root; a relative one from the link's own folder.
@@ -236,13 +235,14 @@ QString syncFolder(int folder)
     return error == 0 || cannotSync(error) ? QString() : systemReason(error);
 }
 
-Outcome replace(const QString& path, const QByteArray& bytes, SaveRole role, FileDescriptor* written, QString* reason)
+Outcome replace(const QString& path, const QByteArray& bytes, SaveRole role, PathWalk& walk, FileDescriptor* written,
+                QString* reason)
 {
     Location at;
     struct stat old
     {
     };
-    if (!locate(path, role, at, old, reason))
+    if (!locate(path, role, walk, at, old, reason))
         return Outcome::Failed;
     const bool exists = old.st_nlink > 0;
     // As before: a file the user may not change is not replaced behind their back.
@@ -297,7 +297,8 @@ bool SaveWholeFile(const QString& path, const QByteArray& bytes, const QString& 
                    FileDescriptor* written)
 {
     QString reason;
-    switch (replace(path, bytes, role, written, &reason)) {
+    PathWalk walk;
+    switch (replace(path, bytes, role, walk, written, &reason)) {
     case Outcome::Saved:
         return true;
     case Outcome::Unconfirmed:
@@ -308,6 +309,10 @@ bool SaveWholeFile(const QString& path, const QByteArray& bytes, const QString& 
         return true;
     case Outcome::Failed:
         break;
+    }
+    if (walk.refusedLink() && role == SaveRole::UserFile) {
+        const QString command = what == TextReportKind ? QStringLiteral("File Export") : QStringLiteral("File Save As");
+        reason += QStringLiteral(". Use %1 to save it under another name.").arg(command);
     }
     reportFailure(QStringLiteral("The %1 \"%2\" could not be written.").arg(what, path), reason);
     return false;

@@ -83,6 +83,15 @@ protected:
                    : messages.texts().value(0).section(QLatin1Char('\n'), -1);
     }
 
+    // A save through another user's link, as its message gives the reason.
+    static QString refusal(const QString& link)
+    {
+        return QStringLiteral("\"%1\" is a link that belongs to another user, user %2, and only your own links and "
+                              "root's are followed. Use File Save As to save it under another name.")
+            .arg(link)
+            .arg(Other);
+    }
+
     static inline std::list<QByteArray> names_; // alive for the system calls
     const QString fixed = QStringLiteral("NewTalvo-%1").arg(Me), second = fixed + QStringLiteral("-2");
     QTemporaryDir root_;
@@ -167,18 +176,15 @@ TEST_F(PrivateFiles, AWorkingFolderReplacedAfterItWasChosenHasNothingWrittenThro
 
 TEST_F(PrivateFiles, LinksAreFollowedToTheEndUnlessAnotherUserPlacedOneInASharedFolder)
 {
-    const QString shared = folder("shared", 01777), plain = folder("plain", 0755);
-    const QString othersShared = folder("othersShared", 01777, Other), victim = plain / "victim";
+    const QString shared = folder("shared", 01777), plain = folder("plain", 0755), victim = plain / "victim";
     ASSERT_TRUE(SaveWholeFile(victim, "victim"));
     link(victim, shared / "planted", Other);
     link(shared / "planted", plain / "via");
     for (const QString& path : {shared / "planted", plain / "via"})
-        EXPECT_EQ(reasonOfSaving(path), QStringLiteral("it is a link that another user placed in a shared folder"));
+        EXPECT_EQ(reasonOfSaving(path), refusal(shared / "planted"));
     EXPECT_EQ(contents(victim), "victim");
     link(victim, shared / "own");
-    link(victim, othersShared / "owners", Other);
     EXPECT_TRUE(SaveWholeFile(shared / "own", "own") && contents(victim) == "own");
-    EXPECT_TRUE(SaveWholeFile(othersShared / "owners", "owner's") && contents(victim) == "owner's");
 
     link(QStringLiteral("b"), plain / "a");
     link(QStringLiteral("c"), plain / "b");
@@ -232,10 +238,10 @@ TEST_F(PrivateFiles, AnotherUsersLinkIsFollowedNowhereOnTheWay)
     link(home, shared / "d", Other);
     link(shared / "d/notes.txt", home / "farm.tlv");
     for (const QString& path : {shared / "d/notes.txt", home / "farm.tlv", shared / "d/../home/notes.txt"})
-        EXPECT_EQ(reasonOfSaving(path), PlantedLinkReason) << QFile::encodeName(path).constData();
+        EXPECT_EQ(reasonOfSaving(path), refusal(shared / "d")) << QFile::encodeName(path).constData();
     EXPECT_EQ(contents(notes), "notes");
 
-    // Nor to the working folder; the user's own links and the folder owner's are followed, ".." as the kernel has it.
+    // Nor to the working folder; the user's own links are followed, ".." as the kernel has it.
     link(home, shared / "t", Other);
     EXPECT_EQ(use("TEMP", shared / "t"), systemFolder / fixed);
     EXPECT_EQ(use("XDG_RUNTIME_DIR", shared / "t/"), systemFolder / fixed);
@@ -259,6 +265,41 @@ TEST_F(PrivateFiles, AnotherUsersLinkIsFollowedNowhereOnTheWay)
     EXPECT_EQ(through(30, 15), qt_error_string(ELOOP));
 }
 
+TEST_F(PrivateFiles, AnotherUsersLinkIsRefusedInEveryFolderAndNothingIsWritten)
+{
+    const QString home = folder("home", 0700), victim = home / "victim.txt", created = home / "created.txt";
+    ASSERT_TRUE(SaveWholeFile(victim, "victim"));
+    // Team folders, sticky or not, a folder open to all without the sticky bit, and another user's own folder.
+    const std::tuple<const char*, mode_t, uid_t> folders[] = {
+        {"team", 02770, Me}, {"stickyTeam", 03770, Me}, {"open", 0777, Me}, {"others", 0755, Other}};
+    for (const auto& [path, mode, owner] : folders) {
+        const QString at = folder(path, mode, owner);
+        link(victim, at / "report.tlv", Other);
+        link(created, at / "new.tlv", Other); // leads nowhere yet
+        for (const QString& saved : {at / "report.tlv", at / "new.tlv"})
+            EXPECT_EQ(reasonOfSaving(saved), refusal(saved));
+    }
+    EXPECT_TRUE(contents(victim) == "victim" && !QFile::exists(created));
+
+    // The name of a link that leads nowhere is taken: Save As asks before replacing it.
+    test::RecordingFileDialogSeam files;
+    files.answerNext(root_.path() / "open/new.tlv");
+    messages_.answerNext(MessageAnswer::No);
+    files.answerNext(std::nullopt);
+    EXPECT_EQ(AskFileName({FileDialogRequest::Mode::Save, {}, {}, {}, true, QStringLiteral("tlv")}), std::nullopt);
+    EXPECT_EQ(messages_.texts(),
+              QStringList{QStringLiteral("\"new.tlv\" already exists.\nDo you want to replace it?")});
+
+    // A TEMP through another user's link is passed over, and a link left in the private folder is not followed.
+    const QString priv = folder("priv", 0700);
+    link(priv, root_.path() / "others/t", Other);
+    const QString own = use("TEMP", root_.path() / "others/t");
+    EXPECT_TRUE(own == systemFolder / fixed && QDir(priv).isEmpty());
+    link(victim, own / "Talvo_Evaluation.tlv", Other);
+    EXPECT_EQ(reasonOfSaving(own / "Talvo_Evaluation.tlv"), refusal(own / "Talvo_Evaluation.tlv"));
+    EXPECT_EQ(contents(victim), "victim");
+}
+
 TEST_F(PrivateFiles, AWorkingFolderReachedAnotherWayLaterHasNothingWrittenIntoIt)
 {
     const QString others = folder("others", 0755, Other), earlier = folder("earlier", 0700),
@@ -269,11 +310,11 @@ TEST_F(PrivateFiles, AWorkingFolderReachedAnotherWayLaterHasNothingWrittenIntoIt
     for (const auto& [before, after, chosen] :
          {std::tuple{earlier, later, others / "t"}, std::tuple{sticky, otherSticky, others / "t" / fixed}}) {
         ::unlink(name(others / "t"));
-        link(before, others / "t", Other); // another user's own folder: their link is followed
+        link(before, others / "t"); // the user's own link in another user's folder
         ASSERT_EQ(use("TEMP", others / "t"), chosen);
         EXPECT_EQ(reasonOfSaving(chosen / "tmp.txt", SaveRole::WorkingFile), QString());
         ::unlink(name(others / "t"));
-        link(after, others / "t", Other);
+        link(after, others / "t");
         EXPECT_EQ(reasonOfSaving(chosen / "tmp.txt", SaveRole::WorkingFile), replaced);
         EXPECT_TRUE(QDir(after).isEmpty());
     }
