@@ -22,6 +22,9 @@ struct EvaluationFileContent
     static constexpr int LimitationAnswerLines = 33;
     static constexpr int EconomicAnswerLines = 43;
     static constexpr int EconomicValueLines = 95;
+    // The most a file may hold. A typed answer takes up to 32,767 characters, so the 76 answer lines make at most
+    // about 2.5 MB and all the rest a few kB: nothing larger is written, and nothing larger is read.
+    static constexpr qint64 MaxFileSize = qint64(4) << 20;
 
     QString DepositionScenario;
     QString AgricultureType;

@@ -50,7 +50,14 @@ bool frmTALVOfile::saveFile(const QString& FileName, SaveRole role, FileDescript
         reportFailure(QStringLiteral("The evaluation file \"%1\" could not be written.").arg(FileName), error);
         return false;
     }
-    return SaveWholeFile(FileName, EncodeEvaluationFile(content), QStringLiteral("evaluation file"), role, written);
+    const QByteArray bytes = EncodeEvaluationFile(content);
+    if (bytes.size() > EvaluationFileContent::MaxFileSize) {
+        reportFailure(QStringLiteral("The evaluation file \"%1\" could not be written.").arg(FileName),
+                      QStringLiteral("It would be larger than %1 MiB, the most an evaluation file may hold.")
+                          .arg(EvaluationFileContent::MaxFileSize >> 20));
+        return false;
+    }
+    return SaveWholeFile(FileName, bytes, EvaluationFileKind, role, written);
 }
 
 bool frmTALVOfile::OpenTALVOfile(const QString& FileName)
@@ -68,22 +75,25 @@ bool frmTALVOfile::openFile(const QString& FileName, OpenPurpose purpose, FileDe
 {
     QFile file(FileName);
     QString reason;
+    constexpr qint64 bound = EvaluationFileContent::MaxFileSize;
     const bool opened = written.valid() ? file.open(written.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)
-                                        : OpenRegularFile(file, &reason);
+                                        : OpenRegularFile(file, &reason, bound, EvaluationFileKind);
     if (!opened) {
         reportFailure(QStringLiteral("The evaluation file \"%1\" could not be opened.").arg(FileName),
                       reason.isEmpty() ? file.errorString() : reason);
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    // Never more than the bound: a file that grew since it was opened would otherwise be read whole.
+    const std::optional<QByteArray> read = ReadAtMost(file, bound, EvaluationFileKind, &reason);
     struct stat info
     {
     };
-    if (file.error() != QFileDevice::NoError || ::fstat(file.handle(), &info) != 0) {
+    if (!read || ::fstat(file.handle(), &info) != 0) {
         reportFailure(QStringLiteral("The evaluation file \"%1\" could not be read.").arg(FileName),
-                      file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno));
+                      read ? qt_error_string(errno) : reason);
         return false;
     }
+    const QByteArray& bytes = *read;
     // From the handle: the name may lead elsewhere by now.
     const QDateTime modified =
         QDateTime::fromMSecsSinceEpoch(qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000);
@@ -157,7 +167,7 @@ bool frmTALVOfile::ExportTALVOfileAsText(const QString& FileName)
     texts.IdealPtResults = RichTextBoxIdealPtResults->text();
     texts.LimitationsInformation = RichTextBoxLimitationsInformation->text();
     const QString report = BuildTextReport(TheAssessment(), texts, TheCaseFileCallbacks());
-    return SaveWholeFile(FileName, EncodeTextReport(report), QStringLiteral("text report"));
+    return SaveWholeFile(FileName, EncodeTextReport(report), TextReportKind);
 }
 
 void frmTALVOfile::MSFlexGridCountermeasureScores_DblClick(int row, int col)

@@ -32,6 +32,8 @@ template <typename Control> Control* named(Control* control, const char* name)
 QLabel* label(QWidget* parent, const char* name, const QString& caption, const QRect& place)
 {
     auto* control = named(new QLabel(caption, parent), name);
+    // Some show what a file holds: text that looks like markup must not load pictures or files.
+    control->setTextFormat(Qt::PlainText);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setBold(true);
     font.setPointSizeF(8.25);

@@ -52,6 +52,7 @@ void QuestionWidgetBase::ShowWidgetMessage(const QString& text)
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, window());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

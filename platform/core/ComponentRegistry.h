@@ -84,6 +84,8 @@ inline std::optional<QString> ComponentRegistryProblem()
     ::close(fd);
     if (!regular)
         return QStringLiteral("it is not a regular file");
+    if (info.st_size > SmallFileBound) // QSettings would read it whole
+        return TooLargeReason(SmallFileBound, QStringLiteral("component registry"));
     QByteArray probe = QFile::encodeName(file + QStringLiteral(".XXXXXX"));
     const int probeFd = ::mkstemp(probe.data());
     if (probeFd < 0)
@@ -182,12 +184,14 @@ inline bool finish(QSettings& settings, QString* error)
     return false;
 }
 
-// The registry file when it may be opened: missing, or a regular file. A FIFO would block QSettings for good.
+// The registry file when it may be opened: missing, or a regular file of a sane size. A FIFO would block QSettings for
+// good, and QSettings reads a file whole.
 inline std::optional<QString> usableFile(QString* error)
 {
     const QString file = ComponentRegistryPath();
     QString reason = QStringLiteral("the user's configuration folder is unknown");
-    if (!file.isEmpty() && (!QFileInfo::exists(file) || IsRegularFile(file, &reason)))
+    if (!file.isEmpty() && (!QFileInfo::exists(file) ||
+                            IsRegularFile(file, &reason, SmallFileBound, QStringLiteral("component registry"))))
         return file;
     if (error)
         *error = QStringLiteral("The component registry %1 cannot be used: %2.").arg(file, reason);

@@ -55,13 +55,16 @@ std::optional<HelpDocument> HelpDocument::Load(const QString& path, QString* err
 {
     QFile file(path);
     QString reason;
-    if (!OpenRegularFile(file, &reason)) {
+    const QString kind = QStringLiteral("help file");
+    std::optional<QByteArray> bytes;
+    if (!OpenRegularFile(file, &reason, SmallFileBound, kind) ||
+        !(bytes = ReadAtMost(file, SmallFileBound, kind, &reason))) {
         if (error)
             *error = QStringLiteral("Unable to open the help file \"%1\": %2.").arg(path, reason);
         return std::nullopt;
     }
     QStringDecoder decode(QStringDecoder::Utf8);
-    const QString text = decode(file.readAll());
+    const QString text = decode(*bytes);
     HelpDocument document = Parse(text);
     if (decode.hasError() || document.Topics.isEmpty()) {
         if (error)

@@ -64,6 +64,8 @@ MessageAnswer QtMessageSeam::ask(const MessageRequest& request)
     // A box without a title shows the program's name.
     const QString title = request.title.isEmpty() ? QApplication::applicationName() : request.title;
     QMessageBox box(toQt(request.icon), title, request.text, toQt(request.buttons), ownerWindow());
+    // Messages quote file names and what files hold: markup there is shown, never rendered.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;

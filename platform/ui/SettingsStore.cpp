@@ -19,8 +19,8 @@ QString& overrideFile()
 
 // A settings object already inside the group of AppName and Section. None when there is no file to use or its name
 // is taken by something that is not a regular file (a FIFO would block QSettings for good, when it reads and again
-// when it saves): that counts as no settings, and the odd file is neither read nor replaced, so the window's place
-// is then simply not remembered.
+// when it saves) or by a file far too large to be the program's (QSettings would read it whole): that counts as no
+// settings, and the odd file is neither read nor replaced, so the window's place is then simply not remembered.
 std::unique_ptr<QSettings> open(const QString& AppName, const QString& Section)
 {
     const QString file = overrideFile().isEmpty() ? UserSettingsFile(AppName) : overrideFile();

@@ -225,6 +225,7 @@ void frmMain::createStatusBar()
     sbStatusBar->setSizeGripEnabled(true);
     panels_[1] = new QLabel(this);
     panels_[1]->setObjectName(QStringLiteral("sbStatusBarPanel1"));
+    panels_[1]->setTextFormat(Qt::PlainText); // the evaluation file's path
     panels_[1]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     panels_[1]->setMinimumWidth(40);
     panels_[2] = new QLabel(this);

@@ -176,6 +176,11 @@ TEST_F(ComponentHostTest, ARegistryThatCannotBeReadOrWrittenIsReportedOnceAndThe
         {"it is not a regular file",
          [&] { return QDir().mkpath(folder) && ::mkfifo(QFile::encodeName(registry).constData(), 0600) == 0; }},
         {"Not a directory", [&] { return QFile(folder).open(QIODevice::WriteOnly); }},
+        {"it is larger than 1 MiB, far larger than any component registry",
+         [&] {
+             QFile sparse(registry);
+             return QDir().mkpath(folder) && sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(1) << 40);
+         }},
     };
     const QString kinds[] = {TextBox, YesNo, ListQuestion};
     ::alarm(60); // reading a FIFO would block for good
