@@ -11,18 +11,26 @@
 
 #include "platform/core/Twips.h"
 #include "platform/core/WholeFile.h"
+#include "platform/ui/QtSeams.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <utility>
+
+#include <sys/resource.h>
 
 using namespace talvo;
 using namespace talvo::test;
@@ -56,6 +64,13 @@ protected:
     }
     QString text(const char* name) { return control<ResultsTextBox>(name)->text(); }
     QString caption(const char* name) { return control<QLabel>(name)->text(); }
+    QString write(const QString& name, const QByteArray& bytes, qint64 size = -1) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                    (size < 0 || file.resize(size)));
+        return file.fileName();
+    }
 
     QTemporaryDir dir_;
     RecordingMessageSeam messages_;
@@ -331,6 +346,90 @@ TEST_F(ResultsWindow, GridsKeepTheirHeadersInViewLevelWithTheirCells)
     const QPoint cell = scores->viewport()->mapTo(&window(), scores->visualRect(scores->currentIndex()).center());
     QTest::mouseDClick(window().windowHandle(), Qt::LeftButton, {}, cell);
     EXPECT_EQ(std::pair(window().EditRow(), window().EditCol()), std::pair(10, 3));
+}
+
+// The pixels of a colour that no style draws.
+long marked(QWidget& widget)
+{
+    const QImage drawn = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(drawn.constBits());
+    return std::count(pixels, pixels + drawn.width() * drawn.height(), qRgb(1, 254, 3));
+}
+
+TEST_F(ResultsWindow, MarkupInAFileOrInItsNameIsShownAsText)
+{
+    QImage picture(32, 32, QImage::Format_RGB32);
+    picture.fill(qRgb(1, 254, 3));
+    ASSERT_TRUE(picture.save(path(QStringLiteral("pic.png"))));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir_.path()); // where a relative picture is looked for
+    QList<QByteArray> lines = ReadTestData(QStringLiteral("both.tlv")).split('\n');
+    lines[0] = lines[1] = "\"<img src=pic.png>\"\r";
+    ASSERT_TRUE(window().OpenTALVOfile(write(QStringLiteral("markup.tlv"), lines.join('\n'))));
+    window().show();
+    for (const char* name : {"LabelDepositionSelectedName", "LabelFarmTypeSelectedName"})
+        EXPECT_EQ(marked(*window().findChild<QLabel*>(QString::fromLatin1(name))), 0) << name;
+
+    // The box that names such a file, as the program shows it.
+    QtMessageSeam boxes;
+    SetMessageSeam(&boxes);
+    long inBox = -1;
+    QTimer::singleShot(0, [&inBox] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            inBox = marked(*box), box->close();
+    });
+    EXPECT_FALSE(window().OpenTALVOfile(write(QStringLiteral("<img src=pic.png>.tlv"), {})));
+    SetMessageSeam(&messages_);
+    QDir::setCurrent(previous);
+    EXPECT_EQ(inBox, 0);
+}
+
+// Run in a child, where an allocation of that size ends only the child: it succeeds when the open is refused and
+// the peak memory rose by less than 32 MiB, and prints the message.
+[[noreturn]] void openRefusedAndSmall(frmTALVOfile& window, const QString& file, const RecordingMessageSeam& messages)
+{
+    rusage before{}, after{};
+    ::getrusage(RUSAGE_SELF, &before);
+    const bool opened = window.OpenTALVOfile(file);
+    ::getrusage(RUSAGE_SELF, &after);
+    std::fprintf(stderr, "%s\n", qPrintable(messages.texts().join(QLatin1Char('|'))));
+    std::_Exit(!opened && after.ru_maxrss - before.ru_maxrss < 32 * 1024 ? 0 : 1);
+}
+
+TEST_F(ResultsWindow, AFileLargerThanAnyEvaluationFileIsRefusedUnread)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe"); // Qt runs threads of its own
+    const QByteArray good = ReadTestData(QStringLiteral("both.tlv"));
+    for (const qint64 size : {qint64(1) << 40, EvaluationFileContent::MaxFileSize + 1}) {
+        const QString file = write(QStringLiteral("large.tlv"), good, size); // sparse, or good then empty lines
+        EXPECT_EXIT(openRefusedAndSmall(window(), file, messages_), ::testing::ExitedWithCode(0),
+                    "could not be opened.\n\nit is larger than 4 MiB, far larger than any evaluation file");
+    }
+}
+
+TEST_F(ResultsWindow, TheLargestFileTheWriterMakesSavesAndReadsBack)
+{
+    ASSERT_TRUE(window().OpenTALVOfile(TestDataPath(QStringLiteral("both.tlv"))));
+    AssessmentState& state = TheAssessment();
+    const QString longest(32767, QLatin1Char('7')); // each answer as long as a text box takes, pasted
+    for (int r = 0; r < 42; ++r)
+        state.EconomicQuestions(r).AnswerText = state.LimitationQuestions(std::min(r, 32)).AnswerText = longest;
+    const QString saved = path(QStringLiteral("largest.tlv"));
+    ASSERT_TRUE(window().SaveTALVOfile(saved) && QFileInfo(saved).size() > 2'400'000);
+    state = FreshState();
+    ASSERT_TRUE(window().OpenTALVOfile(saved) && state.EconomicDone);
+    FileDescriptor written; // as the selection's Finish reads its working file back
+    ASSERT_TRUE(window().SaveWorkingFile(path(QStringLiteral("tmp.txt")), &written));
+    state.LimitationQuestions(32).AnswerText.clear();
+    EXPECT_TRUE(window().ReadBackWorkingFile(QStringLiteral("tmp.txt"), std::move(written)));
+    EXPECT_TRUE(state.LimitationQuestions(32).AnswerText == longest &&
+                state.EconomicQuestions(41).AnswerText == longest);
+    EXPECT_TRUE(messages_.shown().empty());
+
+    state.EconomicQuestions(0).AnswerText = QString(EvaluationFileContent::MaxFileSize, QLatin1Char('7'));
+    EXPECT_FALSE(window().SaveTALVOfile(saved));
+    EXPECT_TRUE(messages_.texts().value(0).endsWith(
+        QStringLiteral("larger than 4 MiB, the most an evaluation file may hold.")));
 }
 
 } // namespace

@@ -83,13 +83,11 @@ protected:
                    : messages.texts().value(0).section(QLatin1Char('\n'), -1);
     }
 
-    // A save through another user's link, as its message gives the reason.
-    static QString refusal(const QString& link)
+    static QString refusal(const QString& link) // as a save through another user's link gives the reason
     {
-        return QStringLiteral("\"%1\" is a link that belongs to another user, user %2, and only your own links and "
+        return QStringLiteral("\"%1\" is a link that belongs to another user, user 4242, and only your own links and "
                               "root's are followed. Use File Save As to save it under another name.")
-            .arg(link)
-            .arg(Other);
+            .arg(link);
     }
 
     static inline std::list<QByteArray> names_; // alive for the system calls
