@@ -25,14 +25,59 @@ int toColourNumber(const QColor& colour)
     return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
 }
 
+// The offset at which the value-th shown section starts: where a view that scrolls by whole cells stands.
+int offsetOfShownSection(const QHeaderView& header, int value)
+{
+    int shown = 0;
+    for (int visual = 0; visual < header.count(); ++visual) {
+        const int logical = header.logicalIndex(visual);
+        if (!header.isSectionHidden(logical) && shown++ == value)
+            return header.sectionPosition(logical);
+    }
+    return 0;
+}
+
+// A header's offset moves no cells already drawn: the view draws them again.
+void setOffsets(QTableView& view, int left, int top)
+{
+    if (view.horizontalHeader()->offset() == left && view.verticalHeader()->offset() == top)
+        return;
+    view.horizontalHeader()->setOffset(left);
+    view.verticalHeader()->setOffset(top);
+    view.viewport()->update();
+}
+
 } // namespace
 
-// A view that draws part of the headers; it measures rows for the grid.
+// A view that draws part of the headers; it measures rows for the grid. It stands at the grid's offsets in the
+// directions it follows, whatever its own geometry work would set.
 class FixedView final : public QTableView
 {
 public:
-    using QTableView::QTableView;
+    FixedView(TextGrid* grid, Qt::Orientations follows) : QTableView(grid), grid_(grid), follows_(follows) {}
     using QTableView::sizeHintForRow;
+
+    void takeOffsets()
+    {
+        setOffsets(*this, follows_ & Qt::Horizontal ? grid_->horizontalHeader()->offset() : 0,
+                   follows_ & Qt::Vertical ? grid_->verticalHeader()->offset() : 0);
+    }
+
+protected:
+    void updateGeometries() override
+    {
+        QTableView::updateGeometries();
+        takeOffsets();
+    }
+    void scrollContentsBy(int dx, int dy) override
+    {
+        QTableView::scrollContentsBy(dx, dy);
+        takeOffsets();
+    }
+
+private:
+    TextGrid* grid_;
+    Qt::Orientations follows_;
 };
 
 TextGrid::TextGrid(QWidget* parent) : QTableWidget(parent)
@@ -48,27 +93,23 @@ TextGrid::TextGrid(QWidget* parent) : QTableWidget(parent)
     // By whole cells, so that none stands cut beside the headers.
     setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    fixedRow_ = fixedView("FixedRow");
-    fixedCol_ = fixedView("FixedColumn");
-    fixedCorner_ = fixedView("FixedCorner");
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TextGrid::followScroll);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TextGrid::followScroll);
+    fixedRow_ = fixedView("FixedRow", Qt::Horizontal);
+    fixedCol_ = fixedView("FixedColumn", Qt::Vertical);
+    fixedCorner_ = fixedView("FixedCorner", {});
     setRows(2);
     setCols(2);
 }
 
 TextGrid::~TextGrid()
 {
-    // The scroll bars and fixed views outlive this part of the object: none of their signals may reach it.
-    for (QTableView* view : allViews()) {
-        view->horizontalScrollBar()->disconnect(this);
-        view->verticalScrollBar()->disconnect(this);
-    }
+    // The fixed views read this grid's headers, and their scroll bars call into it: they go before the rest of it.
+    for (FixedView* view : {fixedRow_, fixedCol_, fixedCorner_})
+        delete view;
 }
 
-FixedView* TextGrid::fixedView(const char* name)
+FixedView* TextGrid::fixedView(const char* name, Qt::Orientations follows)
 {
-    auto* view = new FixedView(this);
+    auto* view = new FixedView(this, follows);
     view->setObjectName(QString::fromLatin1(name));
     view->setModel(model());
     view->horizontalHeader()->hide();
@@ -154,12 +195,23 @@ void TextGrid::updateGeometries()
     followScroll();
 }
 
-// The fixed views scroll as this one does, by whole cells, over the same sizes and viewport: so the same values
-// put their cells level with this view's.
+void TextGrid::scrollContentsBy(int dx, int dy)
+{
+    QTableWidget::scrollContentsBy(dx, dy);
+    followScroll();
+}
+
+// At a bar's maximum Qt lines the last cell up with the far edge, which leaves the first one in view cut beside the
+// headers, and a resize keeps an offset whose value stayed: so each offset is set again to the cell its bar's value
+// names. The fixed views take these offsets; their bars keep the same values, so that their own work lands there too.
 void TextGrid::followScroll()
 {
+    setOffsets(*this, offsetOfShownSection(*horizontalHeader(), horizontalScrollBar()->value()),
+               offsetOfShownSection(*verticalHeader(), verticalScrollBar()->value()));
     fixedRow_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
     fixedCol_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    for (FixedView* view : {fixedRow_, fixedCol_})
+        view->takeOffsets();
 }
 
 bool TextGrid::event(QEvent* event)

@@ -56,9 +56,10 @@ protected:
     void keyboardSearch(const QString& search) override;
     void showEvent(QShowEvent* event) override;
     void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
-    FixedView* fixedView(const char* name);
+    FixedView* fixedView(const char* name, Qt::Orientations follows);
     std::array<QTableView*, 4> allViews();
     void hideHeadersHere();
     void setRowPixels(int row, int pixels);

@@ -1,5 +1,7 @@
 #include "mcdm/ui/BarChartPane.h"
 
+#include "platform/ui/WindowPlacement.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -24,7 +26,9 @@ constexpr int LegendColumns = 2;
 // Room the value axis and the margins take from the width of the plot.
 constexpr int PlotMargin = 110;
 constexpr int MinimumLabelPointSize = 6;
-constexpr int MinimumChartHeight = 440;
+// The chart's height when its window opens, and the least it keeps where a short screen leaves the legend no room.
+constexpr int OpeningChartHeight = 440;
+constexpr int ChartHeightFloor = 220;
 
 QColor toColor(const ChartColourRecord& colour)
 {
@@ -102,7 +106,7 @@ BarChartPane::BarChartPane(QWidget* parent) : QWidget(parent)
     view_ = new QChartView(this);
     view_->setObjectName(QStringLiteral("ChartView"));
     view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumHeight(MinimumChartHeight);
+    view_->setMinimumHeight(ChartHeightFloor);
     legend_ = new QWidget(this);
     legend_->setObjectName(QStringLiteral("Legend"));
     legendGrid_ = new QGridLayout(legend_);
@@ -141,16 +145,32 @@ void BarChartPane::ShowContentsInWindow(const ChartContents& contents)
 {
     ShowContents(contents);
     QWidget* top = window();
-    top->resize(top->width(), std::max(top->height(), NeededHeight(top->width())));
+    // No larger than the screen: the least width is one at which the whole legend fits below a chart at its floor.
+    const QSize room = RoomOver(MainWindow());
+    int least = std::min(top->minimumSizeHint().width(), room.width());
+    for (int most = room.width(); least < most;) {
+        const int width = (least + most) / 2;
+        if (ChartHeightFloor + legendHeight(width) > room.height())
+            least = width + 1;
+        else
+            most = width;
+    }
+    top->setMinimumSize(least, std::min(ChartHeightFloor + legendHeight(least), room.height()));
+    top->resize(QSize(top->width(), std::max(top->height(), NeededHeight(top->width()))).boundedTo(room));
 }
 
 int BarChartPane::NeededHeight(int width) const
 {
+    return OpeningChartHeight + legendHeight(width);
+}
+
+int BarChartPane::legendHeight(int width) const
+{
     if (legend_->isHidden())
-        return MinimumChartHeight;
+        return 0;
     legendGrid_->activate();
-    const int legendHeight = legend_->heightForWidth(width);
-    return MinimumChartHeight + (legendHeight > 0 ? legendHeight : legend_->sizeHint().height());
+    const int height = legend_->heightForWidth(width);
+    return height > 0 ? height : legend_->sizeHint().height();
 }
 
 QStringList BarChartPane::LegendLabels() const

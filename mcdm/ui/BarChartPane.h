@@ -32,11 +32,12 @@ public:
 
     // Draws the contents, replacing what the pane showed.
     void ShowContents(const ChartContents& contents);
-    // The same, then makes its window tall enough for the whole legend rather than the chart smaller.
+    // The same, then makes its window tall enough for the whole legend rather than the chart smaller, as far as the
+    // screen allows; below that the chart gives up height, down to a floor, before the legend does.
     void ShowContentsInWindow(const ChartContents& contents);
 
     QChart* chart() const;
-    // The height the pane needs at this width to show the chart and the whole legend.
+    // The height the pane opens with at this width to show the chart and the whole legend.
     int NeededHeight(int width) const;
     // The legend's entries, in series order (empty while the legend is hidden).
     QStringList LegendLabels() const;
@@ -47,6 +48,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int legendHeight(int width) const;
     void wrapCategories();
     void fillLegend(const ChartContents& contents);
 

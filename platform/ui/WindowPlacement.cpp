@@ -1,6 +1,7 @@
 #include "platform/ui/WindowPlacement.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 #include <QWidget>
@@ -8,6 +9,19 @@
 #include <algorithm>
 
 namespace talvo {
+namespace {
+
+// How much the window manager adds around a top-level window, told by a window already shown (nothing by one that
+// is not).
+QMargins decorationOf(const QWidget& shown)
+{
+    const QRect frame = shown.frameGeometry();
+    const QRect client = shown.geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
+}
+
+} // namespace
 
 QWidget* MainWindow()
 {
@@ -28,6 +42,14 @@ void PlaceOverMainWindow(QWidget& window)
         PlaceOver(window, *owner);
 }
 
+QSize RoomOver(const QWidget* owner)
+{
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    return screen->availableGeometry().marginsRemoved(owner ? decorationOf(*owner) : QMargins()).size();
+}
+
 void PlaceOver(QWidget& window, QWidget& owner)
 {
     if (window.parentWidget() != &owner) {
@@ -44,13 +66,18 @@ void PlaceOver(QWidget& window, QWidget& owner)
     if (QLayout* layout = window.layout())
         layout->activate();
     // The owner's frame tells how much the window manager adds around a window.
-    const QRect ownerFrame = owner.frameGeometry();
-    const QRect ownerClient = owner.geometry();
-    const QMargins decoration(ownerClient.left() - ownerFrame.left(), ownerClient.top() - ownerFrame.top(),
-                              ownerFrame.right() - ownerClient.right(), ownerFrame.bottom() - ownerClient.bottom());
+    const QMargins decoration = decorationOf(owner);
+    const QScreen* screen = owner.screen();
+    // One that may be resized is never larger than the screen, nor asks to be.
+    if (screen && window.minimumSize() != window.maximumSize()) {
+        const QSize room = RoomOver(&owner);
+        if (window.minimumWidth() > room.width() || window.minimumHeight() > room.height())
+            window.setMinimumSize(window.minimumSize().boundedTo(room));
+        window.resize(window.size().boundedTo(room));
+    }
     QRect outer = QRect(QPoint(), window.size()).marginsAdded(decoration);
-    outer.moveCenter(ownerFrame.center());
-    if (const QScreen* screen = owner.screen()) {
+    outer.moveCenter(owner.frameGeometry().center());
+    if (screen) {
         const QRect available = screen->availableGeometry();
         outer.moveLeft(std::max(available.left(), std::min(outer.left(), available.right() - outer.width() + 1)));
         outer.moveTop(std::max(available.top(), std::min(outer.top(), available.bottom() - outer.height() + 1)));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 class QWidget;
 
 namespace talvo {
@@ -12,8 +14,13 @@ QWidget* MainWindow();
 // does not matter: after a file dialog none is.
 void PlaceOverMainWindow(QWidget& window);
 
-// The same over a given owner.
+// The same over a given owner. A window that may be resized is cut, and its minimum size too, to what the owner's
+// screen holds: the window and its frame never open larger than the screen's available area.
 void PlaceOver(QWidget& window, QWidget& owner);
+
+// The most a top-level window placed over owner may take inside its frame: the available area of owner's screen less
+// the frame the window manager puts around owner. Without an owner, the primary screen's whole available area.
+QSize RoomOver(const QWidget* owner);
 
 // A window of fixed size offers no maximise button. Called before the window is first shown; the window fixes its
 // size itself.

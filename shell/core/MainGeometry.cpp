@@ -64,14 +64,24 @@ MainGeometry MainGeometryFromSettings(const QString& left, const QString& top, c
                                       const QString& height, const QList<QRect>& screensInTwips)
 {
     const auto l = coordinate(left), t = coordinate(top), w = coordinate(width), h = coordinate(height);
-    if (!l || !t || !w || !h || *w <= 0 || *h <= 0)
-        return {};
-    const MainGeometry stored{*l, *t, *w, *h};
+    const bool valid = l && t && w && h && *w > 0 && *h > 0;
+    const MainGeometry stored = valid ? MainGeometry{*l, *t, *w, *h} : MainGeometry{};
     if (screensInTwips.isEmpty())
         return stored;
     const QRect titleBar(static_cast<int>(std::lround(stored.Left)), static_cast<int>(std::lround(stored.Top)),
                          static_cast<int>(std::lround(stored.Width)), TitleBarTwips);
-    return covered(titleBar, screensInTwips) ? stored : placedInside(stored, screensInTwips.first());
+    if (!covered(titleBar, screensInTwips))
+        return placedInside(stored, screensInTwips.first());
+    // Its screen is the one that holds most of its title bar; a size larger than that screen (the defaults on a
+    // small one) is cut to it there.
+    const QRect& screen =
+        *std::max_element(screensInTwips.begin(), screensInTwips.end(), [&titleBar](const QRect& a, const QRect& b) {
+            const QRect x = a.intersected(titleBar), y = b.intersected(titleBar);
+            return qint64(x.width()) * x.height() < qint64(y.width()) * y.height();
+        });
+    if (stored.Width > Single(screen.width()) || stored.Height > Single(screen.height()))
+        return placedInside(stored, screen);
+    return stored;
 }
 
 QString GeometrySettingText(Single value)

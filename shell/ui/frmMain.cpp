@@ -307,7 +307,7 @@ void frmMain::MDIForm_Unload()
 bool frmMain::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
-        if (std::exchange(frameToBringInside_, false))
+        if (!std::exchange(frameChecked_, true))
             bringFrameInside();
         if (!focusCameFromDialog_)
             MDIForm_Activate();
@@ -317,12 +317,17 @@ bool frmMain::event(QEvent* event)
 }
 
 // The stored size is the inner one, and the window manager's frame is known only once the window is shown: a
-// window that was placed inside the primary screen is cut and moved again so that its frame is inside too.
+// window that was placed inside a screen, or whose frame makes it larger than its screen, is cut and moved again so
+// that its frame is inside too. One that fits stays where it was put.
 void frmMain::bringFrameInside()
 {
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    const QRect area = (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
     const QSize frame = frameGeometry().size() - size();
-    resize(std::min(width(), area.width() - frame.width()), std::min(height(), area.height() - frame.height()));
+    const QSize fitting = size().boundedTo(area.size() - frame);
+    if (!frameToBringInside_ && fitting == size())
+        return;
+    resize(fitting);
     move(std::clamp(x(), area.left(), area.left() + area.width() - width() - frame.width()),
          std::clamp(y(), area.top(), area.top() + area.height() - height() - frame.height()));
 }

@@ -141,6 +141,7 @@ private:
     QSet<QString> openWizards_;
     bool unloaded_ = false;
     bool frameToBringInside_ = false;
+    bool frameChecked_ = false;
     // Whether the window that had the focus before this one was a message box or file dialog: handing the focus
     // back from one of those is not an activation of the main window.
     bool focusCameFromDialog_ = false;

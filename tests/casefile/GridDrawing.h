@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -44,8 +45,17 @@ inline void ExpectHeadersLevel(const QImage& image, const TextGrid& grid)
 
 // The arrow keys take the current cell to the far right, then to the bottom, and the grid scrolls to its ends. The
 // header across each way scrolled, and the corner, stay as drawn before; the current cell shows whole beside them.
+// At the ends, by the keys, the bars and Ctrl+End, and after the grid is made narrower and lower and then wider and
+// taller, the first column and row in view start at the headers' edge, in the fixed header row and column too.
 inline void ExpectHeadersStayToTheEnds(TextGrid& grid)
 {
+    const auto expectWholeCells = [&grid, fixedRow = grid.findChild<QTableView*>(QStringLiteral("FixedRow")),
+                                   fixedCol = grid.findChild<QTableView*>(QStringLiteral("FixedColumn"))] {
+        const int col = grid.columnAt(0), row = grid.rowAt(0);
+        EXPECT_EQ(std::tuple(grid.columnViewportPosition(col), grid.rowViewportPosition(row),
+                             fixedRow->columnViewportPosition(col), fixedCol->rowViewportPosition(row)),
+                  std::tuple(0, 0, 0, 0));
+    };
     const QRect inner = grid.contentsRect();
     const QRect cells = grid.viewport()->geometry();
     grid.setCurrentCell(1, 1);
@@ -62,7 +72,20 @@ inline void ExpectHeadersStayToTheEnds(TextGrid& grid)
         EXPECT_EQ(bar->value(), bar->maximum());
         EXPECT_EQ(after.copy(strip.adjusted(0, 0, -1, -1)), before.copy(strip.adjusted(0, 0, -1, -1)));
         ExpectHeadersLevel(after, grid);
+        expectWholeCells();
         before = after;
+    }
+    grid.setCurrentCell(1, 1);
+    for (QScrollBar* bar : {grid.horizontalScrollBar(), grid.verticalScrollBar()})
+        bar->setValue(bar->maximum());
+    expectWholeCells();
+    grid.setCurrentCell(1, 1);
+    QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+    const QSize size = grid.size(), half = grid.visualRect(grid.currentIndex()).size() / 2;
+    for (const QSize& resized : {size, size - half, size + half, size}) {
+        grid.resize(resized);
+        Drawn(grid);
+        expectWholeCells();
     }
     QTest::keyClicks(&grid, grid.cellText(0, grid.cols() - 1).left(1)); // its header's first letter
     EXPECT_EQ(grid.currentIndex(), grid.model()->index(grid.rows() - 1, grid.cols() - 1));

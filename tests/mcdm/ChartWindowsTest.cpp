@@ -3,6 +3,7 @@
 #include "mcdm/core/ChartContents.h"
 #include "mcdm/ui/BarChartPane.h"
 #include "mcdm/ui/RankingWindows.h"
+#include "platform/ui/WindowPlacement.h"
 #include "shell/core/WindowHooks.h"
 
 #include <QBarCategoryAxis>
@@ -13,6 +14,7 @@
 #include <QSet>
 #include <QSlider>
 #include <QStackedBarSeries>
+#include <QTest>
 
 namespace talvo::test {
 namespace {
@@ -223,6 +225,29 @@ TEST_F(ChartWindows, TheConnectedWindowsOpenWithTheirData)
         EXPECT_TRUE(window->isWindow() && window->parentWidget() == &mainWindow) << window->objectName().toStdString();
     for (const QString& name : {RankingWizardWindow, ScoresChartWindow, RankingChartWindow, WeightsChartWindow})
         ConnectWindow(name, nullptr);
+}
+
+// Nineteen countermeasures over a main window: the score chart opens inside the screen, frame and all, at its least
+// size too, and every legend entry shows whole at either size (on 800 x 800 here, on 960 x 540 in the small run).
+TEST_F(ChartWindows, TheScoreChartFitsItsScreenWithTheWholeLegend)
+{
+    QWidget mainWindow;
+    mainWindow.setObjectName(QStringLiteral("frmMain"));
+    mainWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+    SetFinalCountermeasures({1, 0, -1, 1, 0, -1, 1, 0, -1, 1, 0, -1, 1, 0, -1, 1, 0, -1, 1});
+    QWidget& chart = forms::frmViewScores.get();
+    PlaceOverMainWindow(chart);
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    for (const QSize& size : {chart.size(), chart.minimumSize()}) {
+        chart.resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(chart.screen()->availableGeometry().contains(chart.frameGeometry()));
+        for (const QLabel* label : chart.findChild<QWidget*>(QStringLiteral("Legend"))->findChildren<QLabel*>())
+            EXPECT_TRUE(chart.rect().contains(QRect(label->mapTo(&chart, QPoint()), label->size())) &&
+                        label->height() >= label->heightForWidth(label->width()));
+    }
 }
 
 TEST_F(ChartWindows, ClosingAChartUnloadsItSoTheNextShowingReadsTheDataAgain)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace talvo {
 namespace {
 
@@ -45,6 +47,13 @@ TEST(MainGeometry, StoredTextsThatAreNoPlaceGiveTheDefaults)
             EXPECT_EQ(g.Height, 8700.0f);
         }
     }
+}
+
+// A place larger than the screen that holds most of its title bar is cut to that screen and moved into it.
+TEST(MainGeometry, ASizeLargerThanItsScreenIsCutToItThere)
+{
+    const MainGeometry g = MainGeometryFromSettings("35000", "900", "9000", "16000", TwoScreens);
+    EXPECT_EQ((std::array{g.Left, g.Top, g.Width, g.Height}), (std::array<Single, 4>{35000, 0, 9000, 15360}));
 }
 
 TEST(MainGeometry, StoredAsDecimalText)

@@ -25,7 +25,9 @@ QApplication& TestApp()
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         QStandardPaths::setTestModeEnabled(true);
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TALVO_TWO_SCREENS); // 1366 x 768 left of 1920 x 1080
+        // 1366 x 768 left of 1920 x 1080, unless a run names screens of its own.
+        const QByteArray screens = qgetenv("TALVO_TEST_SCREENS");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + (screens.isEmpty() ? TALVO_TWO_SCREENS : screens));
         auto* created = new QApplication(argc, argv);
         // Closing a test's main window must not end anything.
         QApplication::setQuitOnLastWindowClosed(false);

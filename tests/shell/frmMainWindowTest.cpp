@@ -3,6 +3,7 @@
 
 #include "casefile/ui/frmTALVOfile.h"
 #include "platform/ui/SettingsStore.h"
+#include "platform/ui/WindowPlacement.h"
 #include "shell/ui/frmMain.h"
 #include "tables/core/AssessmentState.h"
 
@@ -10,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 
@@ -133,6 +135,26 @@ TEST_F(MainWindow, AStoredPlaceOffTheScreensMovesIntoThePrimaryOne)
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         EXPECT_TRUE(stored == opened || QRect(0, 0, 1366, 768).contains(window.frameGeometry()));
     }
+}
+
+// With nothing stored, the main window opens inside its screen's available area, frame and all: at the defaults where
+// they fit, else cut and moved no further than it must (the small screen's run: 960 x 540, as 1920 x 1080 at scale
+// 2). A window placed over it is cut to what the screen holds, its minimum too, unless its size is fixed.
+TEST_F(MainWindow, ItAndTheWindowsOverItOpenInsideTheScreen)
+{
+    frmMain window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const QSize frame = window.frameGeometry().size() - window.size();
+    const QSize room = window.screen()->availableGeometry().size() - frame, fitting = QSize(460, 580).boundedTo(room);
+    EXPECT_EQ(QRect(window.pos(), window.size()),
+              QRect(QPoint(7, std::min(7, room.height() - fitting.height())), fitting));
+    QWidget large, fixed;
+    large.setMinimumSize(2000, 2000);
+    fixed.setFixedSize(2000, 2000);
+    PlaceOver(large, window);
+    PlaceOver(fixed, window);
+    EXPECT_EQ(std::tuple(large.size(), large.minimumSize(), fixed.size()), std::tuple(room, room, QSize(2000, 2000)));
 }
 
 TEST_F(MainWindow, TheResultsWindowFillsTheWorkingAreaWhileACaseIsOpen)
